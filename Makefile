@@ -1,0 +1,26 @@
+# Two commands for a new user: `make run` and `make test`. Both install what is missing,
+# configure into build/ and build incrementally.
+PRESET := $(if $(CI),ci,dev)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build build -j $(JOBS)
+
+run: build
+	@tools/run.sh build/raeuber-beute
+
+test: build
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,13 @@
+# rb_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [X11])
+# Builds one Qt Test program and registers it with ctest as "<name>". Widget tests run on
+# the offscreen platform so they need no display.
+function(rb_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  qt_add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test rb_warnings ${T_LIBS})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;LC_ALL=C.UTF-8"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,17 @@
+#include "window/palette.h"
+
+#include <array>
+
+namespace rb {
+
+QColor paletteColor(int n) {
+    static constexpr std::array<QRgb, 16> colours = {
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255),
+    };
+    return QColor::fromRgb(colours[static_cast<std::size_t>(n & 15)]);
+}
+
+} // namespace rb

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace rb {
+
+// The program's one shared source of uniform random numbers in [0, 1).
+class Random {
+public:
+    static Random& shared();
+
+    // Next number, uniform in [0, 1).
+    double next();
+    // Reseed from the time of day.
+    void randomize();
+    // Fixed seed, for repeatable runs in tests.
+    void seed(std::uint64_t value);
+
+private:
+    std::mt19937_64 m_engine{0x5eed};
+};
+
+// Shorthand for Random::shared().next().
+inline double rnd() { return Random::shared().next(); }
+
+} // namespace rb
