@@ -9,37 +9,47 @@ namespace rb {
 
 namespace {
 
-// Clips the segment p-q to the rectangle r (Liang-Barsky); false when nothing is left. Keeps
-// enormous coordinates away from the rasteriser's fixed-point range.
+// Clips the segment p-q to the rectangle r (Cohen-Sutherland); false when nothing is left.
+// Keeps enormous coordinates away from the rasteriser's fixed-point range. New end points
+// are computed from the slope, so a clipped coordinate lands exactly on the edge even when
+// the other end lies 1e300 away.
 bool clipSegment(QPointF& p, QPointF& q, const QRectF& r) {
-    double t0 = 0;
-    double t1 = 1;
-    const double dx = q.x() - p.x();
-    const double dy = q.y() - p.y();
-    const double pk[4] = {-dx, dx, -dy, dy};
-    const double qk[4] = {p.x() - r.left(), r.right() - p.x(), p.y() - r.top(),
-                          r.bottom() - p.y()};
-    for (int k = 0; k < 4; ++k) {
-        if (pk[k] == 0) {
-            if (qk[k] < 0) {
-                return false;
-            }
-            continue;
+    enum : int { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+    const auto code = [&r](QPointF a) {
+        int c = 0;
+        c |= a.x() < r.left() ? Left : (a.x() > r.right() ? Right : 0);
+        c |= a.y() < r.top() ? Top : (a.y() > r.bottom() ? Bottom : 0);
+        return c;
+    };
+    int cp = code(p);
+    int cq = code(q);
+    for (int round = 0; round < 8; ++round) {
+        if ((cp | cq) == 0) {
+            return true;
         }
-        const double t = qk[k] / pk[k];
-        if (pk[k] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) {
+        if ((cp & cq) != 0) {
             return false;
         }
+        const int c = cp != 0 ? cp : cq;
+        QPointF& a = cp != 0 ? p : q;
+        const QPointF b = cp != 0 ? q : p;
+        QPointF n;
+        if (c & (Left | Right)) {
+            const double edge = (c & Left) ? r.left() : r.right();
+            const double slope = (b.y() - a.y()) / (b.x() - a.x());
+            n = QPointF(edge, a.y() + slope * (edge - a.x()));
+        } else {
+            const double edge = (c & Top) ? r.top() : r.bottom();
+            const double slope = (b.x() - a.x()) / (b.y() - a.y());
+            n = QPointF(a.x() + slope * (edge - a.y()), edge);
+        }
+        if (!std::isfinite(n.x()) || !std::isfinite(n.y())) {
+            return false;
+        }
+        a = n;
+        (cp != 0 ? cp : cq) = code(a);
     }
-    const QPointF start = p;
-    p = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    q = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
+    return (cp | cq) == 0;
 }
 
 bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
