@@ -33,6 +33,8 @@ void CheckBox::setColors(const QColor& back, const QColor& fore) {
     QPalette p = palette();
     p.setColor(QPalette::Window, back);
     p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::ButtonText, fore);
+    p.setColor(QPalette::Text, fore);
     setPalette(p);
 }
 

@@ -37,6 +37,7 @@ void Form::endProgram() {
         return;
     }
     m_ended = true;
+    emit ending();
     DragController::instance().cancel();
     // Silence every control and timer of the window, so that no handler runs any more, even
     // for events already queued.

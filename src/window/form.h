@@ -31,6 +31,10 @@ public:
     bool hasEnded() const { return m_ended; }
     void setEndHook(std::function<void()> hook) { m_endHook = std::move(hook); }
 
+signals:
+    // The program is ending: long-running loops must stop waiting and return.
+    void ending();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

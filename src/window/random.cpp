@@ -15,6 +15,10 @@ double Random::next() {
 }
 
 void Random::randomize() {
+    if (m_fixed) {
+        m_engine.seed(*m_fixed);
+        return;
+    }
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     m_engine.seed(static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));

@@ -1,0 +1,21 @@
+#include "control/pace.h"
+
+#include "window/form1.h"
+#include "window/numtext.h"
+
+namespace rb {
+
+void HScroll3_Change(Form1& f) {
+    const int v = f.HScroll3->value();
+    f.txtTime->setText(wholeToDigits(static_cast<long long>(v)));
+    if (v > 0) {
+        f.Timer1->setInterval(5 * v);
+    }
+}
+
+void connectPace(Form1& f) {
+    QObject::connect(f.HScroll3, &ScrollBar::change, &f, [&f] { HScroll3_Change(f); });
+    QObject::connect(f.HScroll3, &ScrollBar::scroll, &f, [&f] { HScroll3_Change(f); });
+}
+
+} // namespace rb

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace rb {
+
+class Form1;
+
+// Pace slider (Change and Scroll): writes its value into txtTime and, for a value v of 1 to
+// 50, sets Timer1's interval to 5 * v ms; 0 leaves the interval as it was.
+void HScroll3_Change(Form1& f);
+
+void connectPace(Form1& f);
+
+} // namespace rb

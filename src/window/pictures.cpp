@@ -1,0 +1,149 @@
+#include "window/pictures.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+#include <climits>
+#include <utility>
+
+namespace rb {
+
+namespace {
+
+// The 16 colours the two button pictures are limited to (besides full transparency).
+constexpr std::array<QRgb, 16> kButtonPalette = {
+    0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
+    0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff,
+};
+
+// Logical size in pixels of each vector picture; the file is :/assets/<name>.svg.
+struct VectorPicture {
+    const char* name;
+    int width;
+    int height;
+    bool sixteenColours;
+};
+
+constexpr std::array<VectorPicture, 14> kVectorPictures = {{
+    {"appIcon", 96, 93, false},
+    {"preyFace", 63, 61, false},
+    {"preyBowLeft", 62, 64, false},
+    {"preyYellowLeft", 58, 64, false},
+    {"preyPinkRight", 58, 64, false},
+    {"fishOrangeLeft", 62, 64, false},
+    {"predatorRight", 100, 98, false},
+    {"eatingRight", 140, 137, false},
+    {"targetCross", 27, 26, false},
+    {"startArrow", 32, 32, true},
+    {"startArrow16", 16, 16, true},
+    {"stopSign", 32, 32, true},
+    {"stopSign16", 16, 16, true},
+    {"clockFace", 123, 121, false},
+}};
+
+// Mirror partners: the second is the first turned left for right, pixel for pixel.
+constexpr std::array<std::pair<const char*, const char*>, 4> kMirrors = {{
+    {"preyBowLeft", "preyBowRight"},
+    {"preyYellowLeft", "preyYellowRight"},
+    {"predatorRight", "predatorLeft"},
+    {"eatingRight", "eatingLeft"},
+}};
+
+QImage renderSvg(const QString& name, QSize logicalSize, qreal dpr) {
+    QSvgRenderer renderer(QStringLiteral(":/assets/%1.svg").arg(name));
+    const QSize device(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr));
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+    }
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+// Every pixel either fully transparent or one of the 16 palette colours, fully opaque.
+QImage toSixteenColours(const QImage& source) {
+    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (qAlpha(pixel) < 128) {
+                line[x] = 0;
+                continue;
+            }
+            QRgb best = kButtonPalette[0];
+            int bestDistance = INT_MAX;
+            for (QRgb colour : kButtonPalette) {
+                const int dr = qRed(pixel) - qRed(colour);
+                const int dg = qGreen(pixel) - qGreen(colour);
+                const int db = qBlue(pixel) - qBlue(colour);
+                const int distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    best = colour;
+                }
+            }
+            line[x] = best;
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+const PictureStore& PictureStore::instance() {
+    static const PictureStore store;
+    return store;
+}
+
+PictureStore::PictureStore() {
+    const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
+
+    // Photographs stay at one device pixel per logical pixel: they have no finer detail.
+    add(QStringLiteral("reefBackdrop"), QImage(QStringLiteral(":/photos/reefBackdrop.jpg")));
+    add(QStringLiteral("reefAquarium"), QImage(QStringLiteral(":/photos/reefAquarium.jpg")));
+
+    for (const VectorPicture& picture : kVectorPictures) {
+        const QString name = QString::fromLatin1(picture.name);
+        QImage image = renderSvg(name, QSize(picture.width, picture.height), dpr);
+        if (picture.sixteenColours) {
+            image = toSixteenColours(image);
+            image.setDevicePixelRatio(dpr);
+        }
+        add(name, image);
+        for (const auto& [original, mirror] : kMirrors) {
+            if (name == QLatin1String(original)) {
+                QImage mirrored = image.mirrored(true, false);
+                mirrored.setDevicePixelRatio(dpr);
+                add(QString::fromLatin1(mirror), mirrored);
+            }
+        }
+    }
+}
+
+void PictureStore::add(const QString& name, const QImage& image) {
+    m_entries.push_back({name, QPixmap::fromImage(image)});
+}
+
+QPixmap PictureStore::picture(const QString& name) const {
+    for (const Entry& entry : m_entries) {
+        if (entry.name == name)
+            return entry.pixmap;
+    }
+    return {};
+}
+
+QStringList PictureStore::names() const {
+    QStringList result;
+    result.reserve(static_cast<qsizetype>(m_entries.size()));
+    for (const Entry& entry : m_entries)
+        result.append(entry.name);
+    return result;
+}
+
+} // namespace rb

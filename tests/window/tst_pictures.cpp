@@ -1,0 +1,262 @@
+#include "window/pictures.h"
+
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+using rb::PictureStore;
+
+namespace {
+
+QImage imageOf(const QString& name) {
+    return PictureStore::instance().picture(name).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Share of the pixels in the middle half of the picture (a box half as wide and half as
+// high) that are fully opaque.
+double centreCover(const QImage& image) {
+    const int x0 = image.width() / 4;
+    const int y0 = image.height() / 4;
+    const int x1 = image.width() - x0;
+    const int y1 = image.height() - y0;
+    int opaque = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x)
+            opaque += qAlpha(image.pixel(x, y)) == 255 ? 1 : 0;
+    }
+    return double(opaque) / ((x1 - x0) * (y1 - y0));
+}
+
+// Mean x of the opaque pixels of exactly this colour, as a fraction of the width.
+double meanXOfColour(const QImage& image, QRgb colour) {
+    double sum = 0.0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == colour) {
+                sum += x;
+                ++count;
+            }
+        }
+    }
+    return count == 0 ? -1.0 : sum / count / image.width();
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizes_data();
+    void sizes();
+    void namesAreComplete();
+    void photographsAreOpaque_data();
+    void photographsAreOpaque();
+    void surroundingsTransparent_data();
+    void surroundingsTransparent();
+    void mirrorPairs_data();
+    void mirrorPairs();
+    void facing_data();
+    void facing();
+    void buttonColours_data();
+    void buttonColours();
+    void unknownName_data();
+    void unknownName();
+    void loadedOnce();
+};
+
+void TestPictures::sizes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    const QList<std::pair<const char*, QSize>> table = {
+        {"reefBackdrop", {1680, 1303}}, {"reefAquarium", {700, 543}},  {"appIcon", {96, 93}},
+        {"preyFace", {63, 61}},         {"preyBowLeft", {62, 64}},     {"preyBowRight", {62, 64}},
+        {"preyYellowLeft", {58, 64}},   {"preyYellowRight", {58, 64}}, {"preyPinkRight", {58, 64}},
+        {"fishOrangeLeft", {62, 64}},   {"predatorRight", {100, 98}},  {"predatorLeft", {100, 98}},
+        {"eatingRight", {140, 137}},    {"eatingLeft", {140, 137}},    {"targetCross", {27, 26}},
+        {"startArrow", {32, 32}},       {"stopSign", {32, 32}},        {"startArrow16", {16, 16}},
+        {"stopSign16", {16, 16}},       {"clockFace", {123, 121}},
+    };
+    for (const auto& [name, size] : table)
+        QTest::addRow("%s", name) << QString::fromLatin1(name) << size;
+}
+
+void TestPictures::sizes() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QPixmap picture = PictureStore::instance().picture(name);
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+}
+
+void TestPictures::namesAreComplete() {
+    const QStringList names = PictureStore::instance().names();
+    QCOMPARE(names.size(), 20);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 20);
+}
+
+void TestPictures::photographsAreOpaque_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addRow("reefBackdrop") << QStringLiteral("reefBackdrop");
+    QTest::addRow("reefAquarium") << QStringLiteral("reefAquarium");
+}
+
+void TestPictures::photographsAreOpaque() {
+    QFETCH(QString, name);
+    const QImage image = imageOf(name);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 255)
+                QFAIL(qPrintable(QStringLiteral("see-through pixel at %1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestPictures::surroundingsTransparent_data() {
+    QTest::addColumn<QString>("name");
+    // Least share of opaque pixels in the middle half; the cross-hair is mostly see-through.
+    QTest::addColumn<double>("minCover");
+    const QList<std::pair<const char*, double>> table = {
+        {"appIcon", 0.95},       {"preyFace", 0.95},       {"preyBowLeft", 0.95},
+        {"preyBowRight", 0.95},  {"preyYellowLeft", 0.95}, {"preyYellowRight", 0.95},
+        {"preyPinkRight", 0.95}, {"fishOrangeLeft", 0.95}, {"predatorRight", 0.9},
+        {"predatorLeft", 0.9},   {"eatingRight", 0.9},     {"eatingLeft", 0.9},
+        {"clockFace", 0.95},     {"stopSign", 0.95},       {"stopSign16", 0.95},
+        {"startArrow", 0.6},     {"startArrow16", 0.6},    {"targetCross", 0.3},
+    };
+    for (const auto& [name, cover] : table)
+        QTest::addRow("%s", name) << QString::fromLatin1(name) << cover;
+}
+
+void TestPictures::surroundingsTransparent() {
+    QFETCH(QString, name);
+    QFETCH(double, minCover);
+    const QImage image = imageOf(name);
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom), QPoint(1, 1),
+          QPoint(right - 1, 1), QPoint(1, bottom - 1), QPoint(right - 1, bottom - 1)}) {
+        QCOMPARE(qAlpha(image.pixel(corner)), 0);
+    }
+    QVERIFY2(centreCover(image) >= minCover, qPrintable(QString::number(centreCover(image))));
+}
+
+void TestPictures::mirrorPairs_data() {
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("mirror");
+    QTest::addRow("preyBow") << QStringLiteral("preyBowLeft") << QStringLiteral("preyBowRight");
+    QTest::addRow("preyYellow") << QStringLiteral("preyYellowLeft")
+                                << QStringLiteral("preyYellowRight");
+    QTest::addRow("predator") << QStringLiteral("predatorRight") << QStringLiteral("predatorLeft");
+    QTest::addRow("eating") << QStringLiteral("eatingRight") << QStringLiteral("eatingLeft");
+}
+
+void TestPictures::mirrorPairs() {
+    QFETCH(QString, original);
+    QFETCH(QString, mirror);
+    const QImage a = imageOf(original);
+    const QImage b = imageOf(mirror);
+    QCOMPARE(b.size(), a.size());
+    QVERIFY(a != b);
+    const int w = a.width();
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (a.pixel(x, y) != b.pixel(w - 1 - x, y))
+                QFAIL(qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestPictures::facing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<uint>("headColour"); // a colour only found at the head
+    QTest::addColumn<bool>("facesLeft");
+    const QRgb bowTie = 0xff1f57e6;
+    const QRgb lips = 0xfff0143c;
+    const QRgb angryEye = 0xffffe600;
+    QTest::addRow("preyBowLeft") << QStringLiteral("preyBowLeft") << bowTie << true;
+    QTest::addRow("preyBowRight") << QStringLiteral("preyBowRight") << bowTie << false;
+    QTest::addRow("fishOrangeLeft") << QStringLiteral("fishOrangeLeft") << bowTie << true;
+    QTest::addRow("preyYellowLeft") << QStringLiteral("preyYellowLeft") << lips << true;
+    QTest::addRow("preyYellowRight") << QStringLiteral("preyYellowRight") << lips << false;
+    QTest::addRow("preyPinkRight") << QStringLiteral("preyPinkRight") << lips << false;
+    QTest::addRow("predatorRight") << QStringLiteral("predatorRight") << angryEye << false;
+    QTest::addRow("predatorLeft") << QStringLiteral("predatorLeft") << angryEye << true;
+    QTest::addRow("eatingRight") << QStringLiteral("eatingRight") << angryEye << false;
+    QTest::addRow("eatingLeft") << QStringLiteral("eatingLeft") << angryEye << true;
+}
+
+void TestPictures::facing() {
+    QFETCH(QString, name);
+    QFETCH(uint, headColour);
+    QFETCH(bool, facesLeft);
+    const double x = meanXOfColour(imageOf(name), headColour);
+    QVERIFY2(x >= 0.0, "head colour not found");
+    QCOMPARE(x < 0.5, facesLeft);
+}
+
+void TestPictures::buttonColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<uint>>("required");
+    const QList<uint> arrow = {0xff000000};
+    const QList<uint> stop = {0xffff0000, 0xffffffff};
+    QTest::addRow("startArrow") << QStringLiteral("startArrow") << arrow;
+    QTest::addRow("startArrow16") << QStringLiteral("startArrow16") << arrow;
+    QTest::addRow("stopSign") << QStringLiteral("stopSign") << stop;
+    QTest::addRow("stopSign16") << QStringLiteral("stopSign16") << stop;
+}
+
+void TestPictures::buttonColours() {
+    QFETCH(QString, name);
+    QFETCH(QList<uint>, required);
+    const QSet<QRgb> palette = {
+        0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080,
+        0xff808000, 0xffc0c0c0, 0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff,
+        0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff,
+    };
+    const QImage image = imageOf(name);
+    QSet<QRgb> used;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            QVERIFY2(palette.contains(pixel),
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 8, 16).arg(x).arg(y)));
+            used.insert(pixel);
+        }
+    }
+    for (uint colour : required)
+        QVERIFY(used.contains(colour));
+}
+
+void TestPictures::unknownName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addRow("empty") << QString();
+    QTest::addRow("made up") << QStringLiteral("preyBlueLeft");
+    QTest::addRow("wrong case") << QStringLiteral("preyface");
+    QTest::addRow("design only") << QStringLiteral("predatorFace");
+    QTest::addRow("size without 16") << QStringLiteral("startArrow32");
+}
+
+void TestPictures::unknownName() {
+    QFETCH(QString, name);
+    QVERIFY(PictureStore::instance().picture(name).isNull());
+}
+
+void TestPictures::loadedOnce() {
+    const PictureStore& store = PictureStore::instance();
+    QCOMPARE(&PictureStore::instance(), &store);
+    QSet<qint64> keys;
+    for (const QString& name : store.names()) {
+        const qint64 key = store.picture(name).cacheKey();
+        QCOMPARE(store.picture(name).cacheKey(), key);
+        keys.insert(key);
+    }
+    QCOMPARE(keys.size(), store.names().size());
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
