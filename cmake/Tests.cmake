@@ -6,8 +6,24 @@ function(rb_add_test)
   qt_add_executable(${T_NAME} ${T_SOURCES})
   set_target_properties(${T_NAME} PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
   target_link_libraries(${T_NAME} PRIVATE Qt6::Test rb_warnings ${T_LIBS})
+  target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;LC_ALL=C.UTF-8"
     TIMEOUT 300)
+endfunction()
+
+# rb_add_x11_test(NAME <name> SOURCES <files...> LIBS <targets...>)
+# A test that opens real windows on a virtual X display (xvfb-run, platform xcb) and drives
+# them with real X input through xdotool.
+function(rb_add_x11_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  qt_add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test rb_warnings ${T_LIBS})
+  target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_test(NAME ${T_NAME}
+           COMMAND xvfb-run -a -s "-screen 0 1600x1000x24" $<TARGET_FILE:${T_NAME}>)
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8" TIMEOUT 300 LABELS x11)
 endfunction()
