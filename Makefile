@@ -3,7 +3,7 @@
 PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
+
+# Speed figures of this machine (offscreen; takes about half a minute).
+bench: configure
+	@cmake --build build -j $(JOBS) --target bench
+	@QT_QPA_PLATFORM=offscreen build/bench/bench
 
 clean:
 	rm -rf build

@@ -111,6 +111,7 @@ void Command1_Click(Form1& f) {
             break; // abandoned where it stands: no further handler or pass
         }
         animationPass(f);
+        emit f.animationPassed();
         if (f.stopped) {
             break;
         }

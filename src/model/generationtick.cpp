@@ -53,6 +53,14 @@ void showFeeding(Form1& f, double eaten, double newStock2) {
     }
 }
 
+// A marker coordinate in single precision. Stocks are finite, but absurd typed parameters can
+// make them too large for a float (an undefined conversion): such a stock parks the marker far
+// outside the diagram. Stocks of the model's own range are not touched.
+float markerCoordinate(double v) {
+    constexpr double kFar = 1e6;
+    return static_cast<float>(std::clamp(v, -kFar, kFar));
+}
+
 void drawTimeSeries(Form1& f, double newStock1, double newStock2) {
     if (f.generation > kScrollFrom) {
         PictureBox* strip = f.picDiagramm;
@@ -111,7 +119,7 @@ void GenerationTick(Form1& f) {
     }
     drawTrajectory(f, newStock1, newStock2);
 
-    f.imgtarget->move(static_cast<float>(newStock2 - 1), static_cast<float>(newStock1 + 1));
+    f.imgtarget->move(markerCoordinate(newStock2 - 1), markerCoordinate(newStock1 + 1));
     f.txtFisch1Bestand->setText(stockText(newStock1));
     f.txtFisch2Bestand->setText(stockText(newStock2));
 

@@ -32,6 +32,7 @@ void CheckBox::setColors(const QColor& back, const QColor& fore) {
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::Button, back);
     p.setColor(QPalette::WindowText, fore);
     p.setColor(QPalette::ButtonText, fore);
     p.setColor(QPalette::Text, fore);

@@ -101,8 +101,59 @@ void Container::bringToFront(LightControl* control) {
     }
 }
 
+
 QPointF Container::toUserUnits(QPointF widgetPixel) const {
     return m_scale.fromPixels(widgetPixel - QPointF(innerRect().topLeft()));
+}
+
+namespace {
+
+constexpr std::size_t kMaxInvalidRects = 16;
+
+long long area(const QRect& r) { return static_cast<long long>(r.width()) * r.height(); }
+
+} // namespace
+
+void Container::invalidate(const QRect& dirty) {
+    const QRect r = dirty & rect();
+    if (r.isEmpty()) {
+        return;
+    }
+    // Merge with a rectangle whose union costs no more than painting both apart.
+    std::size_t best = m_invalid.size();
+    long long bestGrowth = 0;
+    for (std::size_t k = 0; k < m_invalid.size(); ++k) {
+        const long long growth = area(m_invalid[k] | r) - area(m_invalid[k]) - area(r);
+        if (growth <= 0) {
+            m_invalid[k] |= r;
+            best = m_invalid.size();
+            bestGrowth = -1;
+            break;
+        }
+        if (best == m_invalid.size() || growth < bestGrowth) {
+            best = k;
+            bestGrowth = growth;
+        }
+    }
+    if (bestGrowth >= 0) {
+        if (m_invalid.size() < kMaxInvalidRects) {
+            m_invalid.push_back(r);
+        } else {
+            m_invalid[best] |= r;
+        }
+    }
+    if (!m_flushPosted) {
+        m_flushPosted = true;
+        QMetaObject::invokeMethod(this, &Container::flushInvalidated, Qt::QueuedConnection);
+    }
+}
+
+void Container::flushInvalidated() {
+    m_flushPosted = false;
+    for (const QRect& r : m_invalid) {
+        update(r);
+    }
+    m_invalid.clear();
 }
 
 void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
@@ -113,12 +164,22 @@ void Container::removeLightControl(LightControl* control) {
 }
 
 void Container::paintSurface(QPainter& painter, const QRect& dirty) {
-    painter.fillRect(dirty, m_backColor);
-    if (!m_picture.isNull()) {
-        painter.save();
-        painter.setClipRect(innerRect());
-        painter.drawPixmap(innerRect().topLeft(), m_picture);
-        painter.restore();
+    const QRect inner = innerRect();
+    const QRect pictureArea =
+        m_picture.isNull()
+            ? QRect()
+            : QRect(inner.topLeft(), m_picture.deviceIndependentSize().toSize()) & inner;
+    // Only what the picture does not cover needs the back colour.
+    if (!pictureArea.contains(dirty)) {
+        painter.fillRect(dirty, m_backColor);
+    }
+    const QRect area = dirty & pictureArea;
+    if (!area.isEmpty()) {
+        const qreal dpr = m_picture.devicePixelRatio();
+        const QRect local = area.translated(-inner.topLeft());
+        painter.drawPixmap(QRectF(area), m_picture,
+                           QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr,
+                                  local.height() * dpr));
     }
 }
 
@@ -136,9 +197,13 @@ void Container::paintEvent(QPaintEvent* event) {
     painter.setClipping(false);
 
     if (m_frameLine) {
-        painter.setPen(QPen(m_frameColor, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        // Four one-pixel strips: exactly the outermost pixel at any device pixel ratio.
+        const int w = width();
+        const int h = height();
+        painter.fillRect(QRect(0, 0, w, 1), m_frameColor);
+        painter.fillRect(QRect(0, h - 1, w, 1), m_frameColor);
+        painter.fillRect(QRect(0, 0, 1, h), m_frameColor);
+        painter.fillRect(QRect(w - 1, 0, 1, h), m_frameColor);
     }
 }
 

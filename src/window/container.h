@@ -56,6 +56,11 @@ public:
     LightControl* lightControlAt(QPointF pixel) const;
     void bringToFront(LightControl* control);
 
+    // Marks an area (widget pixels) for repainting. Areas asked for in one go (a pass moving
+    // many fish) are merged into a few rectangles and handed to the repaint at the next event
+    // processing, which keeps the cost of many small moves low.
+    void invalidate(const QRect& area);
+
     // Drop target handlers; a container without them ignores drags. x and y are in the
     // container's units.
     std::function<void(QObject* source, double x, double y, DragState state)> onDragOver;
@@ -79,6 +84,8 @@ protected:
 
 private:
     friend class LightControl;
+    void flushInvalidated();
+
     void addLightControl(LightControl* control);
     void removeLightControl(LightControl* control);
 
@@ -89,6 +96,8 @@ private:
     UserScale m_scale;
     std::vector<LightControl*> m_lights;
     QPointer<LightControl> m_pressed;
+    std::vector<QRect> m_invalid;
+    bool m_flushPosted = false;
 };
 
 } // namespace rb

@@ -67,6 +67,7 @@ ScrollBar* scrollBar(Container* container, const QString& name, Qt::Orientation 
     container->placeTwips(s, g.left, g.top, g.width, g.height);
     s->setRange(min, max);
     s->setValue(value);
+    s->setFocusPolicy(Qt::StrongFocus); // every scroll bar takes part in the focus order
     setTabIndex(s, tab);
     return s;
 }
@@ -106,9 +107,11 @@ Image* image(Container* container, const QString& name, double left, double top,
     return img;
 }
 
-Label* label(Container* container, const QString& name, Geometry g, const QString& caption,
-             Qt::Alignment align) {
+// Labels keep their TabIndex although they never take the focus.
+Label* label(Container* container, const QString& name, Geometry g, int tab,
+             const QString& caption, Qt::Alignment align) {
     auto* l = new Label(container, name, QSize(pixels(g.width), pixels(g.height)));
+    l->setProperty("TabIndex", tab);
     l->move(static_cast<float>(g.left), static_cast<float>(g.top));
     l->setColors(kWhite, kBlack);
     l->setFont(sansFont(8.25));
@@ -215,7 +218,16 @@ void Form1::buildAquarium() {
     // Light controls, bottom-most first. The fish arrays lie in this order among each other
     // (the predators' order is the one that lasts; start-up raises every prey picture).
     const QPixmap preyDesign = picture("preyFace");
-    const QPixmap predatorDesign = picture("predatorRight");
+    // The predators' design pictures never show (start-up replaces them), but they give the
+    // design sizes: a predator seen from the front, 106 x 115 pixels, left blank here, and
+    // for imgFisch2(7) the red version of the predator facing right.
+    const QPixmap predatorRight = picture("predatorRight");
+    const qreal dpr = predatorRight.devicePixelRatio();
+    QPixmap predatorDesign(QSize(qRound(106 * dpr), qRound(115 * dpr)));
+    predatorDesign.setDevicePixelRatio(dpr);
+    predatorDesign.fill(Qt::transparent);
+    QPixmap redPredator = QPixmap::fromImage(predatorRight.toImage().rgbSwapped());
+    redPredator.setDevicePixelRatio(dpr);
     const auto prey = [&](int k) {
         QPixmap design = preyDesign;
         if (k == 31) {
@@ -227,7 +239,7 @@ void Form1::buildAquarium() {
     };
     const auto predator = [&](int k) {
         imgFisch2[static_cast<std::size_t>(k)] =
-            image(a, arrayName("imgFisch2", k), 0, 0, predatorDesign);
+            image(a, arrayName("imgFisch2", k), 0, 0, k == 7 ? redPredator : predatorDesign);
     };
     prey(0);
     predator(0);
@@ -302,11 +314,11 @@ void Form1::buildPredatorParameters() {
     Container* p = Picture3;
     const QFont regular135 = sansFont(13.5);
 
-    Label8 = label(p, QStringLiteral("Label8"), {0, 1860, 1095, 315}, QStringLiteral("Sterberate"),
-                   Qt::AlignHCenter);
-    Label4 = label(p, QStringLiteral("Label4"), {0, 480, 1095, 315},
+    Label8 = label(p, QStringLiteral("Label8"), {0, 1860, 1095, 315}, 34,
+                   QStringLiteral("Sterberate"), Qt::AlignHCenter);
+    Label4 = label(p, QStringLiteral("Label4"), {0, 480, 1095, 315}, 35,
                    QStringLiteral("Proportional.f."), Qt::AlignHCenter);
-    Label6 = label(p, QStringLiteral("Label6"), {0, 1200, 1035, 435},
+    Label6 = label(p, QStringLiteral("Label6"), {0, 1200, 1035, 435}, 36,
                    QStringLiteral("Gefräßigkeit"), Qt::AlignHCenter);
 
     VScroll4 = scrollBar(p, QStringLiteral("VScroll4"), Qt::Vertical, {0, 1440, 255, 435}, 28, 100,
@@ -332,7 +344,7 @@ void Form1::buildDecorations() {
     bildfisch[0] = image(c, arrayName("bildfisch", 0), 16920, 9300, picture("preyBowLeft"));
     Image2 = image(c, QStringLiteral("Image2"), 14400, 6360, picture("clockFace"), 945, 915);
     bildfisch[2] = image(c, arrayName("bildfisch", 2), 11460, 6480, picture("preyBowRight"), 810, 780);
-    Label1 = label(c, QStringLiteral("Label1"), {10920, 7740, 1155, 255},
+    Label1 = label(c, QStringLiteral("Label1"), {10920, 7740, 1155, 255}, 26,
                    QStringLiteral("Wachstumsrate"), Qt::AlignLeft);
     Line1 = new Line(c, QStringLiteral("Line1"), QPointF(15660, 9660), QPointF(15660, 5460), 2,
                      kSystemText);
@@ -340,6 +352,7 @@ void Form1::buildDecorations() {
                          585);
     Image3 = image(c, QStringLiteral("Image3"), 17640, 540, picture("fishOrangeLeft"));
     Image4 = image(c, QStringLiteral("Image4"), 16740, 540, QPixmap());
+    Image4->setDesignSize(QSize(pixels(855), pixels(915))); // until start-up gives it a picture
     Image5 = image(c, QStringLiteral("Image5"), 15600, 9240, picture("predatorLeft"));
     Image6 = image(c, QStringLiteral("Image6"), 5940, 9780, picture("preyFace"));
 }

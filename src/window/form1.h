@@ -107,6 +107,10 @@ public:
     Label* Label4 = nullptr;
     Label* Label8 = nullptr;
 
+signals:
+    // After every pass of the swimming animation (for measurements).
+    void animationPassed();
+
 private:
     void buildWindow();
     void buildAquarium();

@@ -19,13 +19,17 @@ void Image::setStretch(QSize pixels) {
     });
 }
 
+void Image::setDesignSize(QSize pixels) {
+    changeGeometry([&] { m_emptySize = pixels; });
+}
+
 void Image::drag() { DragController::instance().begin(this); }
 
 QSizeF Image::pixelSize() const {
     if (m_stretch) {
         return m_stretchSize;
     }
-    return m_picture.isNull() ? QSizeF(0, 0) : m_picture.deviceIndependentSize();
+    return m_picture.isNull() ? QSizeF(m_emptySize) : m_picture.deviceIndependentSize();
 }
 
 void Image::paint(QPainter& painter) const {

@@ -22,6 +22,8 @@ public:
     bool stretch() const { return m_stretch; }
     // Stretch on, with the size in logical pixels that the picture is scaled into.
     void setStretch(QSize pixels);
+    // The size (logical pixels) the image has while it carries no picture.
+    void setDesignSize(QSize pixels);
 
     QString tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
@@ -41,6 +43,7 @@ private:
     QPixmap m_picture;
     bool m_stretch = false;
     QSize m_stretchSize;
+    QSize m_emptySize;
     QString m_tag;
 };
 

@@ -2,6 +2,7 @@
 
 #include "window/container.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rb {
@@ -44,7 +45,7 @@ double LightControl::height() const {
 void LightControl::zOrder() {
     m_container->bringToFront(this);
     if (m_visible) {
-        m_container->update(pixelRect().toAlignedRect());
+        m_container->invalidate(pixelRect().toAlignedRect());
     }
 }
 
@@ -52,7 +53,13 @@ QRectF LightControl::pixelRect() const {
     const UserScale& s = m_container->scale();
     const QPointF origin = m_container->innerRect().topLeft();
     // Whole pixels, so pictures are drawn sharp and repaints cover exactly what was drawn.
-    const QPointF corner(std::floor(s.xToPixels(m_left) + 0.5), std::floor(s.yToPixels(m_top) + 0.5));
+    // A position far outside (or not a number) is parked far away, where nothing shows and no
+    // conversion to whole pixels overflows.
+    const auto whole = [](double px) {
+        constexpr double far = 1e7;
+        return std::isnan(px) ? -far : std::clamp(std::floor(px + 0.5), -far, far);
+    };
+    const QPointF corner(whole(s.xToPixels(m_left)), whole(s.yToPixels(m_top)));
     return QRectF(origin + corner, pixelSize());
 }
 
@@ -67,9 +74,7 @@ void LightControl::repaint(const QRectF& before) {
     if (m_visible) {
         area |= pixelRect().toAlignedRect();
     }
-    if (!area.isEmpty()) {
-        m_container->update(area);
-    }
+    m_container->invalidate(area);
 }
 
 } // namespace rb

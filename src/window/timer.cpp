@@ -2,7 +2,7 @@
 
 namespace rb {
 
-Timer::Timer(const QString& name, QObject* parent) : QObject(parent) {
+Timer::Timer(const QString& name, QObject* parent) : QObject(parent), m_timer(this) {
     setObjectName(name);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &Timer::timer);

@@ -26,7 +26,7 @@ signals:
 private:
     void apply();
 
-    QTimer m_timer;
+    QTimer m_timer; // a child: ending the program finds and stops it
     int m_interval = 0;
     bool m_enabled = true;
 };

@@ -1,0 +1,296 @@
+// Measures the program's speed on this machine and prints one table. Runs the real window
+// offscreen; every figure is the median of several runs.
+//
+//   bench            the whole table
+//   bench --quick    the per-call figures only (model step, tick, animation pass)
+//   bench --startup  (internal) start the window, report start-up time and peak memory
+
+#include "aquarium/animation.h"
+#include "aquarium/aquarium.h"
+#include "control/parameters.h"
+#include "control/startup.h"
+#include "model/generationtick.h"
+#include "model/populationmodel.h"
+#include "window/fonts.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::vector<double> repeat(int runs, const std::function<double()>& once) {
+    std::vector<double> results;
+    for (int k = 0; k < runs; ++k) {
+        results.push_back(once());
+    }
+    return results;
+}
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+std::unique_ptr<rb::Form1> loadedForm() {
+    auto f = std::make_unique<rb::Form1>();
+    f->setEndHook([] {});
+    rb::connectHandlers(*f);
+    rb::Form1_Load(*f);
+    f->show();
+    QApplication::processEvents();
+    return f;
+}
+
+// Parameters that keep both stocks high, so all 56 fish stay visible.
+void fillAquarium(rb::Form1& f) {
+    f.txtF1p->setText(QStringLiteral("100"));
+    f.txtF2W->setText(QStringLiteral("0"));
+    f.txtF2fress->setText(QStringLiteral("0"));
+    f.txtF2sterb->setText(QStringLiteral("0"));
+    f.HScroll1->setValue(32);
+    f.HScroll2->setValue(24);
+}
+
+double stepsPerSecond() {
+    const rb::ModelParameters p{40, 60, 40, 10};
+    double x = 20;
+    double y = 5;
+    constexpr int steps = 5'000'000;
+    QElapsedTimer t;
+    t.start();
+    for (int k = 0; k < steps; ++k) {
+        const rb::GenerationResult r = rb::NextGeneration(x, y, p);
+        x = r.newStock1 > 0 ? r.newStock1 : 20;
+        y = r.newStock2 > 0 ? r.newStock2 : 5;
+    }
+    const double seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
+    volatile double sink = x + y;
+    (void)sink;
+    return steps / seconds;
+}
+
+double tickMicroseconds(rb::Form1& f) {
+    fillAquarium(f);
+    f.stopped = false;
+    constexpr int ticks = 400;
+    QElapsedTimer t;
+    t.start();
+    for (int k = 0; k < ticks; ++k) {
+        rb::GenerationTick(f);
+        f.HScroll1->setValue(32);
+        f.HScroll2->setValue(24);
+    }
+    f.stopped = true;
+    return static_cast<double>(t.nsecsElapsed()) / 1e3 / ticks;
+}
+
+double passMicroseconds(rb::Form1& f) {
+    fillAquarium(f);
+    constexpr int passes = 400;
+    QElapsedTimer t;
+    t.start();
+    for (int k = 0; k < passes; ++k) {
+        rb::animationPass(f);
+        // The frame's one repaint of what the pass changed, done at once: the gathered areas
+        // are handed over, then painted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QCoreApplication::sendPostedEvents(&f, QEvent::UpdateRequest);
+    }
+    return static_cast<double>(t.nsecsElapsed()) / 1e3 / passes;
+}
+
+struct RunFigures {
+    double fidelity;    // generations achieved / generations the interval asks for
+    double passesPerS;  // animation passes a second
+    double longestGapMs;
+    double cpuFraction; // of one core
+};
+
+RunFigures runAnimation(rb::Form1& f, int intervalMs, double seconds) {
+    fillAquarium(f);
+    f.HScroll3->setValue(intervalMs / 5);
+    long long passes = 0;
+    double longestGap = 0;
+    QElapsedTimer sinceLast;
+    QObject::connect(&f, &rb::Form1::animationPassed, &f, [&] {
+        if (passes > 0) {
+            longestGap = std::max(longestGap, static_cast<double>(sinceLast.nsecsElapsed()) / 1e6);
+        }
+        sinceLast.start();
+        ++passes;
+    });
+    // Keep the fish visible whatever the model does.
+    const QMetaObject::Connection keep = QObject::connect(f.Timer1, &rb::Timer::timer, &f, [&f] {
+        f.HScroll1->setValue(32);
+        f.HScroll2->setValue(24);
+    });
+    f.Check1->setValue(1);
+    long long generations = 0;
+    const QMetaObject::Connection count =
+        QObject::connect(f.Timer1, &rb::Timer::timer, &f, [&] { ++generations; });
+    QElapsedTimer wall;
+    double cpuStart = 0;
+    QTimer::singleShot(0, &f, [&] {
+        wall.start();
+        cpuStart = cpuSeconds();
+        rb::Command1_Click(f);
+    });
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &f, [&f] { rb::Command2_Click(f); });
+    while (!f.stopped || f.animating || !wall.isValid()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuStart;
+    QObject::disconnect(keep);
+    QObject::disconnect(count);
+    QObject::disconnect(&f, &rb::Form1::animationPassed, &f, nullptr);
+    const double asked = elapsed * 1000.0 / intervalMs;
+    return {static_cast<double>(generations) / asked, passes / elapsed, longestGap, cpu / elapsed};
+}
+
+// Child mode: the program's start, from process start to the first painted window.
+int startupChild(int argc, char** argv) {
+    QApplication app(argc, argv);
+    rb::installFontSubstitutes();
+    rb::Form1 f;
+    f.setEndHook([] {});
+    rb::connectHandlers(f);
+    rb::Form1_Load(f);
+    bool painted = false;
+    struct Watch : QObject {
+        bool* flag;
+        explicit Watch(bool* p) : flag(p) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) {
+                *flag = true;
+            }
+            return false;
+        }
+    } watch(&painted);
+    f.client()->installEventFilter(&watch);
+    f.show();
+    while (!painted) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    // Process age from /proc: start time in clock ticks since boot, against the uptime.
+    std::ifstream statFile("/proc/self/stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), {});
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    for (int k = 3; k < 22; ++k) {
+        fields >> field;
+    }
+    long long startTicks = 0;
+    fields >> startTicks;
+    std::ifstream uptimeFile("/proc/uptime");
+    double uptime = 0;
+    uptimeFile >> uptime;
+    const double startupMs = (uptime - static_cast<double>(startTicks) / sysconf(_SC_CLK_TCK)) * 1000;
+    // Then run with all fish visible for a second, for the peak memory.
+    fillAquarium(f);
+    QTimer::singleShot(1000, &f, [&f] { rb::Command2_Click(f); });
+    f.stopped = false;
+    rb::Command1_Click(f);
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    std::printf("%.1f %.1f\n", startupMs, static_cast<double>(u.ru_maxrss) / 1024.0);
+    return 0;
+}
+
+void row(const char* what, double value, const char* unit, const char* target) {
+    std::printf("| %-52s | %12.2f | %-5s | %-12s |\n", what, value, unit, target);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--startup") {
+        return startupChild(argc, argv);
+    }
+    QApplication app(argc, argv);
+    rb::installFontSubstitutes();
+    auto f = loadedForm();
+
+    std::printf("| %-52s | %12s | %-5s | %-12s |\n", "measure (median)", "value", "unit",
+                "target");
+    std::printf("|%s|%s|%s|%s|\n", std::string(54, '-').c_str(), std::string(14, '-').c_str(),
+                std::string(7, '-').c_str(), std::string(14, '-').c_str());
+    row("NextGeneration steps per second (millions)", median(repeat(5, stepsPerSecond)) / 1e6,
+        "M/s", "");
+    row("generation tick, all 56 fish visible", median(repeat(5, [&] { return tickMicroseconds(*f); })),
+        "us", "well < 1000");
+    row("animation pass with its repaint", median(repeat(5, [&] { return passMicroseconds(*f); })),
+        "us", "< 1000");
+    if (argc > 1 && std::string(argv[1]) == "--quick") {
+        return 0; // the per-call figures only (for profiling)
+    }
+
+    for (int interval : {5, 25, 250}) {
+        const double seconds = interval == 250 ? 4.0 : 2.0;
+        std::vector<RunFigures> runs;
+        for (int k = 0; k < 3; ++k) {
+            runs.push_back(runAnimation(*f, interval, seconds));
+        }
+        const auto pick = [&runs](double RunFigures::*m) {
+            std::vector<double> v;
+            for (const RunFigures& r : runs) {
+                v.push_back(r.*m);
+            }
+            return median(v);
+        };
+        char what[80];
+        std::snprintf(what, sizeof what, "pace fidelity at %d ms", interval);
+        row(what, pick(&RunFigures::fidelity), "ratio", ">= 0.98");
+        std::snprintf(what, sizeof what, "animation passes per second at %d ms", interval);
+        row(what, pick(&RunFigures::passesPerS), "1/s", "60 +- 2");
+        std::snprintf(what, sizeof what, "longest gap between passes at %d ms", interval);
+        row(what, pick(&RunFigures::longestGapMs), "ms", "");
+        if (interval != 25) {
+            std::snprintf(what, sizeof what, "CPU while running at %d ms (share of one core)",
+                          interval);
+            row(what, pick(&RunFigures::cpuFraction), "core",
+                interval == 5 ? "< 0.20" : "< 0.10");
+        }
+    }
+
+    std::vector<double> startup;
+    std::vector<double> memory;
+    for (int k = 0; k < 5; ++k) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup")});
+        child.waitForFinished(30000);
+        double ms = 0;
+        double mb = 0;
+        if (std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf", &ms, &mb) == 2) {
+            startup.push_back(ms);
+            memory.push_back(mb);
+        }
+    }
+    if (!startup.empty()) {
+        row("process start to first shown window", median(startup), "ms", "< 250");
+        row("peak resident memory while running", median(memory), "MB", "< 60");
+    }
+    return 0;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+// Reading drawn lines back from a picture box's persistent drawing. The canvas holds device
+// pixels (logical pixels times the device pixel ratio); UserScale::toDrawPixels gives the
+// logical pixel a user point is drawn on, and devicePixel() the device pixel that lies under
+// that pixel's centre.
+
+#include "window/picturebox.h"
+#include "window/userscale.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QRgb>
+
+#include <algorithm>
+#include <cmath>
+
+namespace chartstest {
+
+// The device pixel under the centre of logical draw pixel `drawPixel` (fractional index).
+inline int devicePixel(double drawPixel, qreal dpr) {
+    return static_cast<int>(std::floor((drawPixel + 0.5) * dpr));
+}
+
+// Device column and row of the pixel a user point is drawn on.
+inline int deviceColumn(const rb::PictureBox* box, double x, double y) {
+    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).x(), box->canvas().devicePixelRatio());
+}
+inline int deviceRow(const rb::PictureBox* box, double x, double y) {
+    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).y(), box->canvas().devicePixelRatio());
+}
+
+// The colour of a device pixel, opaque (as qRgb() gives it).
+inline QRgb pixelAt(const QImage& image, int x, int y) {
+    const QRgb p = image.pixel(x, y);
+    return qRgb(qRed(p), qGreen(p), qBlue(p));
+}
+
+inline bool columnIs(const QImage& image, int x, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y) {
+        if (pixelAt(image, x, y) != colour) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline bool rowIs(const QImage& image, int y, QRgb colour) {
+    for (int x = 0; x < image.width(); ++x) {
+        if (pixelAt(image, x, y) != colour) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A run of neighbouring device columns (or rows) that are wholly one colour: one drawn line.
+struct Run {
+    int first;
+    int length;
+    bool contains(int k) const { return k >= first && k < first + length; }
+};
+
+// Runs of columns (vertical == true) or rows that are wholly `colour`, left to right or top
+// to bottom.
+inline QList<Run> fullRuns(const QImage& image, bool vertical, QRgb colour) {
+    QList<Run> runs;
+    const int n = vertical ? image.width() : image.height();
+    for (int k = 0; k < n; ++k) {
+        const bool full = vertical ? columnIs(image, k, colour) : rowIs(image, k, colour);
+        if (!full) {
+            continue;
+        }
+        if (!runs.isEmpty() && runs.last().first + runs.last().length == k) {
+            ++runs.last().length;
+        } else {
+            runs.append({k, 1});
+        }
+    }
+    return runs;
+}
+
+// How many pixels have a colour other than the given two.
+inline int pixelsOtherThan(const QImage& image, QRgb a, QRgb b) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = pixelAt(image, x, y);
+            if (p != a && p != b) {
+                ++n;
+            }
+        }
+    }
+    return n;
+}
+
+// Whether each run holds exactly one of the device pixels, in order: one line each.
+inline bool oneLinePerRun(const QList<Run>& runs, QList<int> pixels) {
+    std::sort(pixels.begin(), pixels.end());
+    if (runs.size() != pixels.size()) {
+        return false;
+    }
+    for (int k = 0; k < runs.size(); ++k) {
+        if (!runs.at(k).contains(pixels.at(k))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace chartstest

@@ -1,0 +1,459 @@
+// The phase diagram: its grid, the clear button "X", and the target marker that is dragged
+// across the diagram to set both stocks.
+
+#include "canvasprobe.h"
+
+#include "model/generationtick.h"
+#include "support/formfixture.h"
+#include "window/dragdrop.h"
+#include "window/palette.h"
+#include "window/rounding.h"
+
+#include <QCursor>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+using namespace chartstest;
+using rb::DragController;
+using rb::DragState;
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGrid = qRgb(0, 0, 128); // palette colour 1
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+template <std::size_t N>
+int visibleFish(const std::array<rb::Image*, N>& fish) {
+    int n = 0;
+    for (std::size_t k = 1; k < N; ++k) {
+        n += fish[k]->isVisible() ? 1 : 0;
+    }
+    return n;
+}
+
+// Fish 1..n visible and all others hidden.
+template <std::size_t N>
+bool showsFirst(const std::array<rb::Image*, N>& fish, int n) {
+    for (std::size_t k = 1; k < N; ++k) {
+        if (fish[k]->isVisible() != (static_cast<int>(k) <= n)) {
+            return false;
+        }
+    }
+    return !fish[0]->isVisible();
+}
+
+struct Placement {
+    float left;
+    float top;
+    bool visible;
+    qint64 picture;
+};
+
+Placement placementOf(const rb::Image* image) {
+    return {image->left(), image->top(), image->isVisible(), image->picture().cacheKey()};
+}
+
+bool operator==(const Placement& a, const Placement& b) {
+    return a.left == b.left && a.top == b.top && a.visible == b.visible && a.picture == b.picture;
+}
+
+} // namespace
+
+class TestPhaseDiagram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void gridLines_data();
+    void gridLines();
+    void gridLinesOnTheEdges_data();
+    void gridLinesOnTheEdges();
+    void gridIsTheOnlyDrawing();
+
+    void dragOverSetsStocks_data();
+    void dragOverSetsStocks();
+    void dragOverSetsPreyBeforePredators();
+    void dropPlacesMarker_data();
+    void dropPlacesMarker();
+    void dropKeepsStocksOfTheLastDragOver();
+
+    void pressOnTheMarkerBeginsADrag_data();
+    void pressOnTheMarkerBeginsADrag();
+    void releaseOnTheMarkerMovesNothing();
+    void dropOutsideTheDiagramLeavesTheMarker_data();
+    void dropOutsideTheDiagramLeavesTheMarker();
+
+    void clearingLeavesMarkerStocksAndColour();
+
+private:
+    rb::Form1& form() { return **m_loaded; }
+    // Global position of a point given in the diagram's units.
+    QPoint globalAt(double x, double y) const;
+    // The slider values a DragOver at a global position gives (clamped, half to even).
+    QPair<int, int> preyAndPredatorsAt(QPoint global) const;
+    QPoint markerCentre() const;
+    void pressOnMarker(Qt::MouseButton button = Qt::LeftButton);
+
+    std::unique_ptr<rbtest::LoadedForm> m_loaded;
+    QImage m_gridOnly; // the diagram right after start-up
+};
+
+void TestPhaseDiagram::init() {
+    m_loaded = rbtest::loadForm(11);
+    m_gridOnly = form().picphase->canvas().copy();
+    form().move(0, 0);
+    form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form()));
+}
+
+void TestPhaseDiagram::cleanup() {
+    DragController::instance().cancel();
+    m_loaded.reset();
+}
+
+QPoint TestPhaseDiagram::globalAt(double x, double y) const {
+    const rb::PictureBox* d = (**m_loaded).picphase;
+    const QPointF pixel = QPointF(d->innerRect().topLeft()) + d->scale().toPixels(QPointF(x, y));
+    return d->mapToGlobal(pixel.toPoint());
+}
+
+QPair<int, int> TestPhaseDiagram::preyAndPredatorsAt(QPoint global) const {
+    const rb::PictureBox* d = (**m_loaded).picphase;
+    const QPointF u = d->toUserUnits(d->mapFromGlobal(QPointF(global)));
+    return {rb::roundHalfEven(std::clamp(u.y(), 0.0, 32.0)),
+            rb::roundHalfEven(std::clamp(u.x(), 0.0, 24.0))};
+}
+
+QPoint TestPhaseDiagram::markerCentre() const {
+    return (**m_loaded).imgtarget->pixelRect().center().toPoint();
+}
+
+void TestPhaseDiagram::pressOnMarker(Qt::MouseButton button) {
+    rb::PictureBox* d = form().picphase;
+    QCursor::setPos(d->mapToGlobal(markerCentre()));
+    QTest::mousePress(d, button, {}, markerCentre());
+}
+
+void TestPhaseDiagram::gridLines_data() {
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addRow("vertical: x = 0 to 24 in steps of 4") << true << 0 << 24;
+    QTest::addRow("horizontal: y = 8 to 32 in steps of 4") << false << 8 << 32;
+}
+
+void TestPhaseDiagram::gridLines() {
+    QFETCH(bool, vertical);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    const rb::PictureBox* d = form().picphase;
+    const QImage& canvas = d->canvas();
+    const qreal dpr = canvas.devicePixelRatio();
+
+    // Vertical lines span y = 8..32 and horizontal ones x = 0..24: the whole diagram.
+    const QList<Run> runs = fullRuns(canvas, vertical, kGrid);
+    QList<int> expected;
+    for (int v = from; v <= to; v += 4) {
+        expected << (vertical ? deviceColumn(d, v, 20) : deviceRow(d, 12, v));
+    }
+    QCOMPARE(expected.size(), 7);
+    QCOMPARE(runs.size(), 7);
+    QVERIFY(oneLinePerRun(runs, expected));
+    for (const Run& run : runs) {
+        QVERIFY(run.length <= static_cast<int>(std::ceil(dpr))); // drawn with width 1
+    }
+}
+
+void TestPhaseDiagram::gridLinesOnTheEdges_data() {
+    QTest::addColumn<QString>("edge");
+    QTest::addRow("x = 24 on the rightmost column") << "right";
+    QTest::addRow("y = 8 on the bottom row") << "bottom";
+    QTest::addRow("x = 0 on the leftmost column") << "left";
+    QTest::addRow("y = 32 on the top row") << "top";
+}
+
+void TestPhaseDiagram::gridLinesOnTheEdges() {
+    QFETCH(QString, edge);
+    const QImage& canvas = form().picphase->canvas();
+    if (edge == "right") {
+        QVERIFY(columnIs(canvas, canvas.width() - 1, kGrid));
+    } else if (edge == "bottom") {
+        QVERIFY(rowIs(canvas, canvas.height() - 1, kGrid));
+    } else if (edge == "left") {
+        QVERIFY(columnIs(canvas, 0, kGrid));
+    } else {
+        QVERIFY(rowIs(canvas, 0, kGrid));
+    }
+}
+
+void TestPhaseDiagram::gridIsTheOnlyDrawing() {
+    const QImage& canvas = form().picphase->canvas();
+    QCOMPARE(pixelsOtherThan(canvas, kBlack, kGrid), 0);
+    QCOMPARE(form().picphase->drawWidth(), 1);
+    // The marker is a control, not drawing: it stays out of the canvas.
+    QVERIFY(form().imgtarget->isVisible());
+}
+
+void TestPhaseDiagram::dragOverSetsStocks_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("prey");
+    QTest::addColumn<int>("predators");
+    const int over = static_cast<int>(DragState::Over);
+    const int leave = static_cast<int>(DragState::Leave);
+    const int enter = static_cast<int>(DragState::Enter);
+    QTest::addRow("12.5 / 20.5: halves to even, 12 and 20") << 12.5 << 20.5 << over << 20 << 12;
+    QTest::addRow("13.5 / 21.5: halves to even, 14 and 22") << 13.5 << 21.5 << over << 22 << 14;
+    QTest::addRow("0.5 / 8.5: 0 and 8") << 0.5 << 8.5 << over << 8 << 0;
+    QTest::addRow("23.5 / 31.5: 24 and 32") << 23.5 << 31.5 << over << 32 << 24;
+    QTest::addRow("11.49 / 19.51: nearest") << 11.49 << 19.51 << over << 20 << 11;
+    QTest::addRow("entering at 6.2 / 14.7") << 6.2 << 14.7 << enter << 15 << 6;
+    QTest::addRow("x = 27 leaving right: clamped to 24") << 27.0 << 20.0 << leave << 20 << 24;
+    QTest::addRow("y = 33 leaving up: clamped to 32") << 6.0 << 33.0 << leave << 32 << 6;
+    QTest::addRow("x = -3 leaving left: clamped to 0") << -3.0 << 20.0 << leave << 20 << 0;
+    QTest::addRow("y = -1 far below: clamped to 0") << 6.0 << -1.0 << leave << 0 << 6;
+    QTest::addRow("y = 7.4 just below: 7") << 6.0 << 7.4 << leave << 7 << 6;
+    QTest::addRow("x = 24.6 / y = 32.6: 24 and 32") << 24.6 << 32.6 << leave << 32 << 24;
+    QTest::addRow("far outside: 1e9 / -1e9") << 1e9 << -1e9 << leave << 0 << 24;
+    QTest::addRow("x not a number: 0") << kNaN << 16.0 << leave << 16 << 0;
+    QTest::addRow("y not a number: 0") << 6.0 << kNaN << leave << 0 << 6;
+}
+
+void TestPhaseDiagram::dragOverSetsStocks() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(int, state);
+    QFETCH(int, prey);
+    QFETCH(int, predators);
+    rb::Form1& f = form();
+    const float markerLeft = f.imgtarget->left();
+    const float markerTop = f.imgtarget->top();
+    QVERIFY(f.picphase->onDragOver);
+
+    f.picphase->onDragOver(f.imgtarget, x, y, static_cast<DragState>(state));
+
+    QCOMPARE(f.HScroll1->value(), prey);
+    QCOMPARE(f.HScroll2->value(), predators);
+    QCOMPARE(f.txtFisch1->text(), QString::number(prey));
+    QCOMPARE(f.txtFisch2->text(), QString::number(predators));
+    QCOMPARE(f.stock1, static_cast<double>(prey));
+    QCOMPARE(f.stock2, static_cast<double>(predators));
+    QCOMPARE(visibleFish(f.imgFisch1), prey);
+    QCOMPARE(visibleFish(f.imgFisch2), predators);
+    QVERIFY(showsFirst(f.imgFisch1, prey));
+    QVERIFY(showsFirst(f.imgFisch2, predators));
+    // The marker itself does not move while it is dragged.
+    QCOMPARE(f.imgtarget->left(), markerLeft);
+    QCOMPARE(f.imgtarget->top(), markerTop);
+}
+
+void TestPhaseDiagram::dragOverSetsPreyBeforePredators() {
+    rb::Form1& f = form();
+    QStringList order;
+    QObject listening;
+    connect(f.HScroll1, &rb::ScrollBar::change, &listening,
+            [&] { order << QStringLiteral("prey %1").arg(f.stock1); });
+    connect(f.HScroll2, &rb::ScrollBar::change, &listening,
+            [&] { order << QStringLiteral("predators %1").arg(f.stock2); });
+    f.picphase->onDragOver(f.imgtarget, 9.0, 17.0, DragState::Over);
+    // A pointer move that leaves a slider's rounded value as it is runs no handler for it.
+    f.picphase->onDragOver(f.imgtarget, 9.2, 18.0, DragState::Over);
+    f.picphase->onDragOver(f.imgtarget, 10.0, 18.3, DragState::Over);
+    QCOMPARE(order, QStringList({QStringLiteral("prey 17"), QStringLiteral("predators 9"),
+                                 QStringLiteral("prey 18"), QStringLiteral("predators 10")}));
+}
+
+void TestPhaseDiagram::dropPlacesMarker_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<float>("top");
+    QTest::addRow("(10.3, 20.3): top 21") << 10.3 << 20.3 << 21.f;
+    QTest::addRow("(12, 31.5): top 32") << 12.0 << 31.5 << 32.f;
+    QTest::addRow("(0.2, 8.1): top 8") << 0.2 << 8.1 << 8.f;
+    QTest::addRow("(23.9, 14.5): top 15") << 23.9 << 14.5 << 15.f;
+}
+
+void TestPhaseDiagram::dropPlacesMarker() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(float, top);
+    rb::Form1& f = form();
+    const double w = f.imgtarget->width();
+    const double h = f.imgtarget->height();
+    // The 27 x 26 pixel marker measures about 1.9 by 1.7 units, its height taken positive.
+    QVERIFY(w > 1.8 && w < 1.95);
+    QVERIFY(h > 1.6 && h < 1.8);
+    QVERIFY(f.picphase->onDragDrop);
+
+    f.picphase->onDragDrop(f.imgtarget, x, y);
+
+    QCOMPARE(f.imgtarget->left(), static_cast<float>(x - w / 2));
+    QCOMPARE(f.imgtarget->top(), top);
+    QVERIFY(f.imgtarget->isVisible());
+    if (x == 10.3) {
+        QVERIFY(std::fabs(f.imgtarget->left() - 9.35) < 0.02);
+    }
+}
+
+void TestPhaseDiagram::dropKeepsStocksOfTheLastDragOver() {
+    rb::Form1& f = form();
+    f.picphase->onDragOver(f.imgtarget, 12.5, 20.5, DragState::Over);
+    QSignalSpy prey(f.HScroll1, &rb::ScrollBar::change);
+    QSignalSpy predators(f.HScroll2, &rb::ScrollBar::change);
+
+    f.picphase->onDragDrop(f.imgtarget, 3.2, 30.3);
+
+    QCOMPARE(prey.count(), 0);
+    QCOMPARE(predators.count(), 0);
+    QCOMPARE(f.HScroll1->value(), 20);
+    QCOMPARE(f.HScroll2->value(), 12);
+    QCOMPARE(f.stock1, 20.0);
+    QCOMPARE(f.stock2, 12.0);
+    QCOMPARE(f.txtFisch1->text(), QStringLiteral("20"));
+    QCOMPARE(f.txtFisch2->text(), QStringLiteral("12"));
+    QCOMPARE(f.imgtarget->top(), 31.f); // floor(30.3 + h / 2)
+}
+
+void TestPhaseDiagram::pressOnTheMarkerBeginsADrag_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addRow("left button") << Qt::LeftButton;
+    QTest::addRow("right button") << Qt::RightButton;
+    QTest::addRow("middle button") << Qt::MiddleButton;
+}
+
+void TestPhaseDiagram::pressOnTheMarkerBeginsADrag() {
+    QFETCH(Qt::MouseButton, button);
+    pressOnMarker(button);
+    QVERIFY(DragController::instance().isDragging());
+    QCOMPARE(DragController::instance().source(), form().imgtarget);
+    QVERIFY(form().imgtarget->isVisible());
+    QVERIFY(DragController::instance().outline());
+    QCOMPARE(DragController::instance().outline()->size(),
+             form().imgtarget->pixelRect().size().toSize());
+}
+
+void TestPhaseDiagram::releaseOnTheMarkerMovesNothing() {
+    rb::Form1& f = form();
+    const float left = f.imgtarget->left();
+    const float top = f.imgtarget->top();
+    QSignalSpy prey(f.HScroll1, &rb::ScrollBar::change);
+    QSignalSpy predators(f.HScroll2, &rb::ScrollBar::change);
+    const QPoint centre = f.picphase->mapToGlobal(markerCentre());
+
+    pressOnMarker();
+    QVERIFY(DragController::instance().isDragging());
+    DragController::instance().moveTo(centre + QPoint(6, 5));
+    DragController::instance().moveTo(centre - QPoint(7, 6));
+    DragController::instance().dropAt(centre + QPoint(2, -3));
+
+    QVERIFY(!DragController::instance().isDragging());
+    QCOMPARE(f.imgtarget->left(), left);
+    QCOMPARE(f.imgtarget->top(), top);
+    QCOMPARE(prey.count(), 0);
+    QCOMPARE(predators.count(), 0);
+    QCOMPARE(f.HScroll1->value(), 1);
+    QCOMPARE(f.HScroll2->value(), 0);
+}
+
+void TestPhaseDiagram::dropOutsideTheDiagramLeavesTheMarker_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addRow("on the clear button") << "button";
+    QTest::addRow("on the aquarium") << "aquarium";
+    QTest::addRow("below the diagram") << "below";
+    QTest::addRow("outside the window") << "outside";
+}
+
+void TestPhaseDiagram::dropOutsideTheDiagramLeavesTheMarker() {
+    QFETCH(QString, where);
+    rb::Form1& f = form();
+    const float left = f.imgtarget->left();
+    const float top = f.imgtarget->top();
+    QPoint outside;
+    if (where == "button") {
+        outside = f.Command4->mapToGlobal(f.Command4->rect().center());
+    } else if (where == "aquarium") {
+        outside = f.picAqua->mapToGlobal(QPoint(f.picAqua->width() - 40, 200));
+    } else if (where == "below") {
+        outside = f.picphase->mapToGlobal(QPoint(40, f.picphase->height() + 60));
+    } else {
+        outside = f.mapToGlobal(QPoint(-300, -300));
+    }
+
+    pressOnMarker();
+    QVERIFY(DragController::instance().isDragging());
+    const QPoint inside = globalAt(6.3, 14.2);
+    DragController::instance().moveTo(inside);
+    QCOMPARE(f.HScroll1->value(), 14);
+    QCOMPARE(f.HScroll2->value(), 6);
+    // Leaving the diagram: the leave notification carries the point outside, clamped.
+    DragController::instance().moveTo(outside);
+    const QPair<int, int> expected = preyAndPredatorsAt(outside);
+    QCOMPARE(f.HScroll1->value(), expected.first);
+    QCOMPARE(f.HScroll2->value(), expected.second);
+    QSignalSpy prey(f.HScroll1, &rb::ScrollBar::change);
+    QSignalSpy predators(f.HScroll2, &rb::ScrollBar::change);
+
+    DragController::instance().dropAt(outside);
+
+    QVERIFY(!DragController::instance().isDragging());
+    QCOMPARE(f.imgtarget->left(), left);
+    QCOMPARE(f.imgtarget->top(), top);
+    QCOMPARE(prey.count(), 0);
+    QCOMPARE(predators.count(), 0);
+    QCOMPARE(f.HScroll1->value(), expected.first);
+    QCOMPARE(f.HScroll2->value(), expected.second);
+}
+
+void TestPhaseDiagram::clearingLeavesMarkerStocksAndColour() {
+    rb::Form1& f = form();
+    f.picphase->onDragOver(f.imgtarget, 9.0, 22.0, DragState::Over); // a start in view
+    f.stopped = false;
+    for (int k = 0; k < 4; ++k) {
+        rb::GenerationTick(f); // trajectory in cyan and yellow, marker on the newest state
+    }
+    f.stopped = true;
+    f.picphase->onDragOver(f.imgtarget, 0.0, 8.0, DragState::Over);
+    f.picphase->onDragOver(f.imgtarget, 12.5, 20.5, DragState::Over);
+    f.picphase->onDragDrop(f.imgtarget, 10.3, 20.3);
+    QVERIFY(f.picphase->canvas() != m_gridOnly);
+    const QColor fore = f.picphase->foreColor();
+    QCOMPARE(fore, rb::paletteColor(14)); // as the tick left it
+    const Placement marker = placementOf(f.imgtarget);
+    const Placement preyAxis = placementOf(f.bildfisch[3]);
+    const Placement predatorAxis = placementOf(f.Image1[0]);
+    QSignalSpy prey(f.HScroll1, &rb::ScrollBar::change);
+    QSignalSpy predators(f.HScroll2, &rb::ScrollBar::change);
+
+    QTest::mouseClick(f.Command4, Qt::LeftButton);
+
+    QCOMPARE(f.picphase->canvas(), m_gridOnly);
+    QCOMPARE(f.picphase->drawWidth(), 1);
+    QCOMPARE(f.picphase->foreColor(), fore);
+    QVERIFY(placementOf(f.imgtarget) == marker);
+    QVERIFY(placementOf(f.bildfisch[3]) == preyAxis);
+    QVERIFY(placementOf(f.Image1[0]) == predatorAxis);
+    QVERIFY(f.Command4->isVisible());
+    QCOMPARE(prey.count(), 0);
+    QCOMPARE(predators.count(), 0);
+    QCOMPARE(f.HScroll1->value(), 20);
+    QCOMPARE(f.HScroll2->value(), 12);
+    QCOMPARE(f.stock1, 20.0);
+    QCOMPARE(f.stock2, 12.0);
+    QCOMPARE(f.txtFisch1->text(), QStringLiteral("20"));
+    QCOMPARE(f.txtFisch2->text(), QStringLiteral("12"));
+    QCOMPARE(f.generation, 4LL);
+    QVERIFY(f.stopped);
+}
+
+QTEST_MAIN(TestPhaseDiagram)
+#include "tst_phasediagram.moc"
