@@ -1,4 +1,5 @@
 #include "control/startup.h"
+#include "window/accessibility.h"
 #include "window/form1.h"
 #include "window/fonts.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("raeuber-beute"));
     QApplication::setApplicationDisplayName(QStringLiteral("Räuber-Beute Modell"));
     rb::installFontSubstitutes();
+    rb::installAccessibility();
 
     rb::Form1 form;
     rb::connectHandlers(form);

@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "window/accessibility.h"
 #include "window/pictures.h"
 
 #include <QAction>
@@ -158,6 +159,8 @@ Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
     Timer1 = new Timer(QStringLiteral("Timer1"), this);
     Timer1->setInterval(250);
     Timer1->setEnabled(true);
+
+    setAccessibleTexts(*this);
 }
 
 void Form1::buildWindow() {
