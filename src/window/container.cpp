@@ -106,42 +106,12 @@ QPointF Container::toUserUnits(QPointF widgetPixel) const {
     return m_scale.fromPixels(widgetPixel - QPointF(innerRect().topLeft()));
 }
 
-namespace {
-
-constexpr std::size_t kMaxInvalidRects = 16;
-
-long long area(const QRect& r) { return static_cast<long long>(r.width()) * r.height(); }
-
-} // namespace
-
 void Container::invalidate(const QRect& dirty) {
     const QRect r = dirty & rect();
     if (r.isEmpty()) {
         return;
     }
-    // Merge with a rectangle whose union costs no more than painting both apart.
-    std::size_t best = m_invalid.size();
-    long long bestGrowth = 0;
-    for (std::size_t k = 0; k < m_invalid.size(); ++k) {
-        const long long growth = area(m_invalid[k] | r) - area(m_invalid[k]) - area(r);
-        if (growth <= 0) {
-            m_invalid[k] |= r;
-            best = m_invalid.size();
-            bestGrowth = -1;
-            break;
-        }
-        if (best == m_invalid.size() || growth < bestGrowth) {
-            best = k;
-            bestGrowth = growth;
-        }
-    }
-    if (bestGrowth >= 0) {
-        if (m_invalid.size() < kMaxInvalidRects) {
-            m_invalid.push_back(r);
-        } else {
-            m_invalid[best] |= r;
-        }
-    }
+    m_invalid |= r;
     if (!m_flushPosted) {
         m_flushPosted = true;
         QMetaObject::invokeMethod(this, &Container::flushInvalidated, Qt::QueuedConnection);
@@ -150,10 +120,20 @@ void Container::invalidate(const QRect& dirty) {
 
 void Container::flushInvalidated() {
     m_flushPosted = false;
-    for (const QRect& r : m_invalid) {
-        update(r);
+    // One rectangle: painting under a simple clip costs less than under a region of many
+    // small pieces, even where the rectangle covers more. Widget children lie above every
+    // light control and paint all of their area, so what they cover needs no repaint.
+    QRegion area(m_invalid);
+    m_invalid = QRect();
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && w->isVisible() && !w->isWindow() && area.intersects(w->geometry())) {
+            area -= w->geometry();
+        }
     }
-    m_invalid.clear();
+    if (!area.isEmpty()) {
+        update(area);
+    }
 }
 
 void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }

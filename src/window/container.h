@@ -57,8 +57,8 @@ public:
     void bringToFront(LightControl* control);
 
     // Marks an area (widget pixels) for repainting. Areas asked for in one go (a pass moving
-    // many fish) are merged into a few rectangles and handed to the repaint at the next event
-    // processing, which keeps the cost of many small moves low.
+    // many fish) are gathered into their bounding rectangle and handed to the repaint at the
+    // next event processing, which keeps the cost of many small moves low.
     void invalidate(const QRect& area);
 
     // Drop target handlers; a container without them ignores drags. x and y are in the
@@ -96,7 +96,7 @@ private:
     UserScale m_scale;
     std::vector<LightControl*> m_lights;
     QPointer<LightControl> m_pressed;
-    std::vector<QRect> m_invalid;
+    QRect m_invalid;
     bool m_flushPosted = false;
 };
 

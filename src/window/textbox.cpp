@@ -1,11 +1,14 @@
 #include "window/textbox.h"
 
+#include <QPainter>
+
 namespace rb {
 
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     setFrame(false);
-    setTextMargins(0, 0, 0, 0);
+    setTextMargins(2, 0, 2, 0); // inside the frame line
+    setAutoFillBackground(false);
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyStyle();
 }
@@ -17,10 +20,29 @@ void TextBox::setColors(const QColor& back, const QColor& fore) {
 }
 
 void TextBox::applyStyle() {
-    setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid black;"
-                                 " padding: 0px 1px; selection-background-color: #000080;"
-                                 " selection-color: white; }")
-                      .arg(m_back.name(), m_fore.name()));
+    QPalette p = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, m_back);
+        p.setColor(group, QPalette::Window, m_back);
+        p.setColor(group, QPalette::Text, m_fore);
+        p.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        p.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    setPalette(p);
+    update();
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    // The flat look: a one-pixel frame line, exact at any device pixel ratio.
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+    const QColor line(0, 0, 0);
+    painter.fillRect(QRect(0, 0, w, 1), line);
+    painter.fillRect(QRect(0, h - 1, w, 1), line);
+    painter.fillRect(QRect(0, 0, 1, h), line);
+    painter.fillRect(QRect(w - 1, 0, 1, h), line);
 }
 
 } // namespace rb

@@ -15,6 +15,9 @@ public:
     void setColors(const QColor& back, const QColor& fore);
     void setAlignment(Qt::Alignment alignment) { QLineEdit::setAlignment(alignment | Qt::AlignVCenter); }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void applyStyle();
 
