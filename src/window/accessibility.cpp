@@ -148,6 +148,10 @@ public:
 
     Container* container() const { return static_cast<Container*>(widget()); }
 
+    QAccessible::Role role() const override {
+        return roleProperty(container(), QAccessible::Pane);
+    }
+
     int childCount() const override {
         return QAccessibleWidget::childCount() +
                static_cast<int>(exposedLightControls(container()).size());
@@ -200,6 +204,10 @@ public:
         : QAccessibleWidget(bar, roleProperty(bar, QAccessible::ScrollBar)) {}
 
     ScrollBar* bar() const { return static_cast<ScrollBar*>(widget()); }
+
+    QAccessible::Role role() const override {
+        return roleProperty(bar(), QAccessible::ScrollBar);
+    }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface) {

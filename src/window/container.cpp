@@ -120,20 +120,10 @@ void Container::invalidate(const QRect& dirty) {
 
 void Container::flushInvalidated() {
     m_flushPosted = false;
-    // One rectangle: painting under a simple clip costs less than under a region of many
-    // small pieces, even where the rectangle covers more. Widget children lie above every
-    // light control and paint all of their area, so what they cover needs no repaint.
-    QRegion area(m_invalid);
+    // One rectangle: under a simple rectangular clip pictures are blitted line by line, while
+    // a region of many pieces sends every drawing through span blending.
+    update(m_invalid);
     m_invalid = QRect();
-    for (QObject* o : children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w && w->isVisible() && !w->isWindow() && area.intersects(w->geometry())) {
-            area -= w->geometry();
-        }
-    }
-    if (!area.isEmpty()) {
-        update(area);
-    }
 }
 
 void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
