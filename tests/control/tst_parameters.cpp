@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
+
+#include "support/scrollbarparts.h"
 #include <QTimer>
 
 #include <array>
@@ -17,25 +19,9 @@ using rb::ScrollBar;
 using rb::TextBox;
 using rbtest::LoadedForm;
 
-namespace {
+using rbtest::subControlCentre;
 
-// Centre of a scroll bar's sub-control, for clicking it as a user would.
-QPoint subControlCentre(ScrollBar& bar, QStyle::SubControl sc) {
-    QStyleOptionSlider opt;
-    opt.initFrom(&bar);
-    opt.orientation = bar.orientation();
-    opt.minimum = bar.minimum();
-    opt.maximum = bar.maximum();
-    opt.sliderPosition = bar.sliderPosition();
-    opt.sliderValue = bar.QScrollBar::value();
-    opt.singleStep = bar.singleStep();
-    opt.pageStep = bar.pageStep();
-    opt.upsideDown = bar.invertedAppearance();
-    if (bar.orientation() == Qt::Horizontal) {
-        opt.state |= QStyle::State_Horizontal;
-    }
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar).center();
-}
+namespace {
 
 // The up arrow of a vertical bar, the left arrow of a horizontal one.
 void clickArrow(ScrollBar& bar, bool upOrLeft) {

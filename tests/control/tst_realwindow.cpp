@@ -12,6 +12,8 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include "support/scrollbarparts.h"
+
 #include <memory>
 
 #ifndef RB_PROGRAM
@@ -20,24 +22,9 @@
 
 using rb::ScrollBar;
 
-namespace {
+using rbtest::subControlCentre;
 
-QPoint subControlCentre(ScrollBar& bar, QStyle::SubControl sc) {
-    QStyleOptionSlider opt;
-    opt.initFrom(&bar);
-    opt.orientation = bar.orientation();
-    opt.minimum = bar.minimum();
-    opt.maximum = bar.maximum();
-    opt.sliderPosition = bar.sliderPosition();
-    opt.sliderValue = bar.QScrollBar::value();
-    opt.singleStep = bar.singleStep();
-    opt.pageStep = bar.pageStep();
-    opt.upsideDown = bar.invertedAppearance();
-    if (bar.orientation() == Qt::Horizontal) {
-        opt.state |= QStyle::State_Horizontal;
-    }
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar).center();
-}
+namespace {
 
 const QString kCaption = QStringLiteral("Räuber-Beute Modell");
 

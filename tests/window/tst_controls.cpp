@@ -16,9 +16,13 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include "support/scrollbarparts.h"
+
 using rb::Container;
 using rb::Image;
 using rb::ScrollBar;
+
+using rbtest::subControlCentre;
 
 namespace {
 
@@ -29,24 +33,6 @@ QPixmap solid(QSize size, const QColor& colour) {
 }
 
 QColor shown(QWidget& w, QPoint at) { return w.grab().toImage().pixelColor(at); }
-
-// Centre of a scroll bar's sub-control, for clicking it as a user would.
-QPoint subControlCentre(ScrollBar& bar, QStyle::SubControl sc) {
-    QStyleOptionSlider opt;
-    opt.initFrom(&bar);
-    opt.orientation = bar.orientation();
-    opt.minimum = bar.minimum();
-    opt.maximum = bar.maximum();
-    opt.sliderPosition = bar.sliderPosition();
-    opt.sliderValue = bar.QScrollBar::value();
-    opt.singleStep = bar.singleStep();
-    opt.pageStep = bar.pageStep();
-    opt.upsideDown = bar.invertedAppearance();
-    if (bar.orientation() == Qt::Horizontal) {
-        opt.state |= QStyle::State_Horizontal;
-    }
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar).center();
-}
 
 } // namespace
 
