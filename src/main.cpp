@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("raeuber-beute"));
     QApplication::setApplicationDisplayName(QStringLiteral("Räuber-Beute Modell"));
+    // Lets desktops match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.raeuberbeute.RaeuberBeute"));
     rb::installFontSubstitutes();
     rb::installAccessibility();
 

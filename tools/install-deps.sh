@@ -12,6 +12,10 @@ packages=(
   fonts-liberation
   # real-window tests and screenshots
   xvfb xauth xdotool imagemagick
+  # static checks (make lint): clang-tidy and cppcheck
+  clang-tidy cppcheck
+  # install and package checks: launcher and metainfo validators, Debian packaging
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

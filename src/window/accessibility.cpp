@@ -148,9 +148,7 @@ public:
 
     Container* container() const { return static_cast<Container*>(widget()); }
 
-    QAccessible::Role role() const override {
-        return roleProperty(container(), QAccessible::Pane);
-    }
+    QAccessible::Role role() const override { return roleProperty(container(), QAccessible::Pane); }
 
     int childCount() const override {
         return QAccessibleWidget::childCount() +
@@ -205,9 +203,7 @@ public:
 
     ScrollBar* bar() const { return static_cast<ScrollBar*>(widget()); }
 
-    QAccessible::Role role() const override {
-        return roleProperty(bar(), QAccessible::ScrollBar);
-    }
+    QAccessible::Role role() const override { return roleProperty(bar(), QAccessible::ScrollBar); }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface) {
@@ -354,6 +350,8 @@ void setAccessibleTexts(Form1& f) {
     setRole(f.picAqua, QAccessible::Graphic);
 }
 
-void installAccessibility() { QAccessible::installFactory(&accessibleFactory); }
+void installAccessibility() {
+    QAccessible::installFactory(&accessibleFactory);
+}
 
 } // namespace rb

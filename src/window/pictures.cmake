@@ -13,7 +13,15 @@ foreach(name IN LISTS RB_PICTURE_SVGS)
 endforeach()
 
 set(rb_photo_dir "${CMAKE_CURRENT_BINARY_DIR}/photos")
-set(rb_photo_files "${rb_photo_dir}/reefBackdrop.jpg" "${rb_photo_dir}/reefAquarium.jpg")
+# Each photograph twice: for ordinary screens, and at twice the pixels (@2x) for screens with a
+# device pixel ratio above 1. The order is the one reefpainter takes them in.
+set(RB_PHOTOS reefBackdrop reefAquarium reefBackdrop@2x reefAquarium@2x)
+set(rb_photo_files "")
+foreach(name IN LISTS RB_PHOTOS)
+  list(APPEND rb_photo_files "${rb_photo_dir}/${name}.jpg")
+  set_source_files_properties("${rb_photo_dir}/${name}.jpg"
+    PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS "photos/${name}.jpg")
+endforeach()
 add_custom_command(
   OUTPUT ${rb_photo_files}
   COMMAND ${CMAKE_COMMAND} -E make_directory "${rb_photo_dir}"
@@ -23,10 +31,6 @@ add_custom_command(
   COMMENT "Painting the reef photographs"
   VERBATIM
 )
-set_source_files_properties("${rb_photo_dir}/reefBackdrop.jpg"
-  PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS "photos/reefBackdrop.jpg")
-set_source_files_properties("${rb_photo_dir}/reefAquarium.jpg"
-  PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS "photos/reefAquarium.jpg")
 foreach(name IN LISTS RB_PICTURE_SVGS)
   set_source_files_properties("${CMAKE_SOURCE_DIR}/assets/${name}.svg"
     PROPERTIES QT_RESOURCE_ALIAS "assets/${name}.svg")

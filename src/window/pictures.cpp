@@ -7,6 +7,7 @@
 
 #include <array>
 #include <climits>
+#include <thread>
 #include <utility>
 
 namespace rb {
@@ -18,6 +19,10 @@ constexpr std::array<QRgb, 16> kButtonPalette = {
     0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
     0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff,
 };
+
+// The painted photographs; the file is :/photos/<name>.jpg, or <name>@2x.jpg with twice the
+// pixels across and down.
+constexpr std::array<const char*, 2> kPhotographs = {"reefBackdrop", "reefAquarium"};
 
 // Logical size in pixels of each vector picture; the file is :/assets/<name>.svg.
 struct VectorPicture {
@@ -104,9 +109,24 @@ const PictureStore& PictureStore::instance() {
 PictureStore::PictureStore() {
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
 
-    // Photographs stay at one device pixel per logical pixel: they have no finer detail.
-    add(QStringLiteral("reefBackdrop"), QImage(QStringLiteral(":/photos/reefBackdrop.jpg")));
-    add(QStringLiteral("reefAquarium"), QImage(QStringLiteral(":/photos/reefAquarium.jpg")));
+    // Photographs come in two sizes. A screen with more than one device pixel per logical pixel
+    // gets the ones with twice the pixels, which the painter drawing them scales to the exact
+    // ratio; ordinary screens load only the small ones, as the large take four times as long.
+    // Decoding them takes longest of all pictures, so a second thread does it while this one
+    // renders the vector pictures; the pixmaps are made here, on the application's thread.
+    const bool sharp = dpr > 1.0;
+    std::array<QImage, kPhotographs.size()> photographs;
+    std::jthread decoding([&photographs, sharp] {
+        for (std::size_t i = 0; i < kPhotographs.size(); ++i) {
+            photographs[i] = QImage(QStringLiteral(":/photos/%1%2.jpg")
+                                        .arg(QLatin1String(kPhotographs[i]),
+                                             sharp ? QStringLiteral("@2x") : QString()));
+            photographs[i].setDevicePixelRatio(sharp ? 2.0 : 1.0);
+        }
+    });
+    // The photographs come first among the names; their pixmaps follow when decoded.
+    for (const char* name : kPhotographs)
+        add(QString::fromLatin1(name), QImage());
 
     for (const VectorPicture& picture : kVectorPictures) {
         const QString name = QString::fromLatin1(picture.name);
@@ -120,14 +140,19 @@ PictureStore::PictureStore() {
             if (name == QLatin1String(original)) {
                 QImage mirrored = image.mirrored(true, false);
                 mirrored.setDevicePixelRatio(dpr);
-                add(QString::fromLatin1(mirror), mirrored);
+                add(QString::fromLatin1(mirror), std::move(mirrored));
             }
         }
     }
+
+    decoding.join();
+    for (std::size_t i = 0; i < kPhotographs.size(); ++i)
+        m_entries[i].pixmap = QPixmap::fromImage(std::move(photographs[i]));
 }
 
-void PictureStore::add(const QString& name, const QImage& image) {
-    m_entries.push_back({name, QPixmap::fromImage(image)});
+void PictureStore::add(const QString& name, QImage image) {
+    // Handing the image over lets the pixmap take its pixels without a copy.
+    m_entries.push_back({name, QPixmap::fromImage(std::move(image))});
 }
 
 QPixmap PictureStore::picture(const QString& name) const {

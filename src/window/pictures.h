@@ -23,7 +23,7 @@ public:
 
 private:
     PictureStore();
-    void add(const QString& name, const QImage& image);
+    void add(const QString& name, QImage image);
 
     struct Entry {
         QString name;

@@ -1,8 +1,12 @@
 #include "window/pictures.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QSet>
 #include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
 
 using rb::PictureStore;
 
@@ -25,6 +29,51 @@ double centreCover(const QImage& image) {
             opaque += qAlpha(image.pixel(x, y)) == 255 ? 1 : 0;
     }
     return double(opaque) / ((x1 - x0) * (y1 - y0));
+}
+
+// Ratio of device to logical pixels the photographs are loaded at: twice the pixels on any
+// screen with more than one device pixel per logical pixel.
+qreal photographRatio() {
+    return qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+}
+
+// The picture shrunk to blocks of `block` x `block` pixels, each the mean of its pixels; grain
+// and compression noise average out, the scene stays.
+QImage blockMeans(const QImage& source, int block) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    QImage result(image.width() / block, image.height() / block, QImage::Format_RGB32);
+    for (int by = 0; by < result.height(); ++by) {
+        for (int bx = 0; bx < result.width(); ++bx) {
+            int r = 0;
+            int g = 0;
+            int b = 0;
+            for (int y = by * block; y < (by + 1) * block; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = bx * block; x < (bx + 1) * block; ++x) {
+                    r += qRed(line[x]);
+                    g += qGreen(line[x]);
+                    b += qBlue(line[x]);
+                }
+            }
+            const int n = block * block;
+            result.setPixel(bx, by, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
+        }
+    }
+    return result;
+}
+
+// Largest difference of one colour channel between two pictures of the same size.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
 }
 
 // Mean x of the opaque pixels of exactly this colour, as a fraction of the width.
@@ -53,6 +102,12 @@ private slots:
     void namesAreComplete();
     void photographsAreOpaque_data();
     void photographsAreOpaque();
+    void photographDevicePixels_data();
+    void photographDevicePixels();
+    void photographFromItsFile_data();
+    void photographFromItsFile();
+    void sharpPhotographShowsSameScene_data();
+    void sharpPhotographShowsSameScene();
     void surroundingsTransparent_data();
     void surroundingsTransparent();
     void mirrorPairs_data();
@@ -111,6 +166,68 @@ void TestPictures::photographsAreOpaque() {
                 QFAIL(qPrintable(QStringLiteral("see-through pixel at %1,%2").arg(x).arg(y)));
         }
     }
+}
+
+void TestPictures::photographDevicePixels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("logical");
+    QTest::addRow("reefBackdrop") << QStringLiteral("reefBackdrop") << QSize(1680, 1303);
+    QTest::addRow("reefAquarium") << QStringLiteral("reefAquarium") << QSize(700, 543);
+}
+
+// Run at ratio 1 and, as tst_pictures_scaled, at ratio 2: the photograph keeps its logical size
+// and carries as many device pixels as the screen shows of it.
+void TestPictures::photographDevicePixels() {
+    QFETCH(QString, name);
+    QFETCH(QSize, logical);
+    const QPixmap picture = PictureStore::instance().picture(name);
+    const qreal ratio = photographRatio();
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), logical * ratio);
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(logical));
+}
+
+void TestPictures::photographFromItsFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addRow("reefBackdrop") << QStringLiteral("reefBackdrop");
+    QTest::addRow("reefAquarium") << QStringLiteral("reefAquarium");
+}
+
+// The store holds the painted photograph for the screen's ratio, pixel for pixel, not one
+// scaled from the other.
+void TestPictures::photographFromItsFile() {
+    QFETCH(QString, name);
+    const QString suffix = photographRatio() > 1.0 ? QStringLiteral("@2x") : QString();
+    const QImage file = QImage(QStringLiteral(":/photos/%1%2.jpg").arg(name, suffix))
+                            .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!file.isNull());
+    const QImage stored = imageOf(name).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(stored.size(), file.size());
+    QVERIFY(stored == file);
+}
+
+void TestPictures::sharpPhotographShowsSameScene_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addRow("reefBackdrop") << QStringLiteral("reefBackdrop");
+    QTest::addRow("reefAquarium") << QStringLiteral("reefAquarium");
+}
+
+// The @2x photograph is the same scene as the ordinary one, finer: averaged over blocks of
+// 8 x 8 logical pixels the two agree closely everywhere (they differ by at most 10; a missing
+// diver, or the scene one block lower, changes blocks by more than 70).
+void TestPictures::sharpPhotographShowsSameScene() {
+    QFETCH(QString, name);
+    const QImage small(QStringLiteral(":/photos/%1.jpg").arg(name));
+    const QImage sharp(QStringLiteral(":/photos/%1@2x.jpg").arg(name));
+    QCOMPARE(sharp.size(), small.size() * 2);
+    const QImage a = blockMeans(small, 8);
+    const QImage b = blockMeans(sharp, 16);
+    QCOMPARE(b.size(), a.size());
+    const int difference = largestDifference(a, b);
+    QVERIFY2(difference <= 16, qPrintable(QString::number(difference)));
+    // The comparison sees the scene: one block row lower, it no longer matches.
+    const QImage shifted = b.copy(0, 1, b.width(), b.height() - 1);
+    QVERIFY(largestDifference(a.copy(0, 0, a.width(), a.height() - 1), shifted) > 16);
 }
 
 void TestPictures::surroundingsTransparent_data() {
