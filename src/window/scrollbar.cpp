@@ -1,13 +1,106 @@
 #include "window/scrollbar.h"
 
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionSlider>
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace rb {
 
+namespace {
+
+// The platform style's geometry, with a thumb no shorter than the bar is thick (square on
+// small bars) instead of the style's long minimum, which would fill most of a short bar.
+class ClassicScrollBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ScrollBarSliderMin) {
+            if (const auto* bar = qobject_cast<const QScrollBar*>(widget)) {
+                return bar->orientation() == Qt::Horizontal ? bar->height() : bar->width();
+            }
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* classicStyle() {
+    static auto* style = new ClassicScrollBarStyle; // lives as long as the program
+    return style;
+}
+
+// A raised (or, pressed, sunken) button face in the classic colours.
+void drawBevel(QPainter& p, const QRect& r, bool sunken) {
+    if (r.width() < 2 || r.height() < 2) {
+        return;
+    }
+    const QColor face(192, 192, 192);
+    const QColor light(255, 255, 255);
+    const QColor shadow(128, 128, 128);
+    const QColor dark(0, 0, 0);
+    p.fillRect(r, face);
+    const int x1 = r.left();
+    const int y1 = r.top();
+    const int x2 = r.right();
+    const int y2 = r.bottom();
+    if (sunken) {
+        p.fillRect(QRect(x1, y1, r.width(), 1), shadow);
+        p.fillRect(QRect(x1, y1, 1, r.height()), shadow);
+        p.fillRect(QRect(x1, y2, r.width(), 1), shadow);
+        p.fillRect(QRect(x2, y1, 1, r.height()), shadow);
+        return;
+    }
+    p.fillRect(QRect(x1, y1, r.width() - 1, 1), light);
+    p.fillRect(QRect(x1, y1, 1, r.height() - 1), light);
+    p.fillRect(QRect(x1, y2, r.width(), 1), dark);
+    p.fillRect(QRect(x2, y1, 1, r.height()), dark);
+    if (r.width() > 3 && r.height() > 3) {
+        p.fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), shadow);
+        p.fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), shadow);
+    }
+}
+
+// A small solid triangle pointing in the arrow's direction, centred in r.
+void drawArrow(QPainter& p, const QRect& r, Qt::ArrowType direction, bool enabled, bool sunken) {
+    const int size = std::max(2, std::min(r.width(), r.height()) / 4);
+    QPointF c = QRectF(r).center();
+    if (sunken) {
+        c += QPointF(1, 1);
+    }
+    QPolygonF tri;
+    switch (direction) {
+    case Qt::LeftArrow:
+        tri << c + QPointF(-size / 2.0 - 1, 0) << c + QPointF(size / 2.0, -size)
+            << c + QPointF(size / 2.0, size);
+        break;
+    case Qt::RightArrow:
+        tri << c + QPointF(size / 2.0 + 1, 0) << c + QPointF(-size / 2.0, -size)
+            << c + QPointF(-size / 2.0, size);
+        break;
+    case Qt::UpArrow:
+        tri << c + QPointF(0, -size / 2.0 - 1) << c + QPointF(-size, size / 2.0)
+            << c + QPointF(size, size / 2.0);
+        break;
+    default:
+        tri << c + QPointF(0, size / 2.0 + 1) << c + QPointF(-size, -size / 2.0)
+            << c + QPointF(size, -size / 2.0);
+        break;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(enabled ? QColor(0, 0, 0) : QColor(128, 128, 128));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawPolygon(tri);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+} // namespace
+
 ScrollBar::ScrollBar(Qt::Orientation orientation, const QString& name, QWidget* parent)
     : QScrollBar(orientation, parent) {
     setObjectName(name);
+    setStyle(classicStyle());
     setSingleStep(1);
     setPageStep(1);
     setRange(0, 32767);
@@ -61,6 +154,48 @@ void ScrollBar::onQtValueChanged(int qtValue) {
         emit scroll(); // the thumb is being dragged; change() follows on release
     } else {
         emit change();
+    }
+}
+
+void ScrollBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const auto part = [&](QStyle::SubControl sc) {
+        return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
+    };
+    const auto pressed = [&](QStyle::SubControl sc) {
+        return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
+    };
+    const bool horizontal = orientation() == Qt::Horizontal;
+
+    // The track: white and light grey dots, the classic scroll bar's trough.
+    const QRect groove = part(QStyle::SC_ScrollBarGroove);
+    p.fillRect(groove, QColor(255, 255, 255));
+    p.fillRect(groove, QBrush(QColor(192, 192, 192), Qt::Dense4Pattern));
+    for (const QStyle::SubControl page : {QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage}) {
+        if (pressed(page)) {
+            p.fillRect(part(page), QColor(0, 0, 0));
+        }
+    }
+
+    const QRect sub = part(QStyle::SC_ScrollBarSubLine);
+    const QRect add = part(QStyle::SC_ScrollBarAddLine);
+    drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
+    drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
+              pressed(QStyle::SC_ScrollBarSubLine));
+    drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
+    drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
+              pressed(QStyle::SC_ScrollBarAddLine));
+
+    const QRect thumb = part(QStyle::SC_ScrollBarSlider);
+    if (thumb.isValid() && maximum() > minimum()) {
+        drawBevel(p, thumb, false);
+        if (hasFocus() && thumb.width() > 6 && thumb.height() > 6) {
+            p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(thumb.adjusted(2, 2, -3, -3));
+        }
     }
 }
 

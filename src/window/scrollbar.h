@@ -32,6 +32,11 @@ signals:
     void change();
     void scroll();
 
+protected:
+    // The classic look: raised arrow buttons, a dotted track and a square raised thumb, so the
+    // thumb reads clearly even on the smallest bars.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int toValue(int qtValue) const;
     int toQt(int value) const;
