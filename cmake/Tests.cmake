@@ -25,5 +25,8 @@ function(rb_add_x11_test)
   add_test(NAME ${T_NAME}
            COMMAND xvfb-run -a -s "-screen 0 1600x1000x24" $<TARGET_FILE:${T_NAME}>)
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8" TIMEOUT 300 LABELS x11)
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;LC_ALL=C.UTF-8" TIMEOUT 300 LABELS x11
+    # xvfb-run -a picks a free display number by looking; two starting at once can pick the
+    # same one, so these tests take turns.
+    RESOURCE_LOCK virtual_display)
 endfunction()
