@@ -1,6 +1,9 @@
 #include "window/lightcontrol.h"
 
+#include "window/accessibility.h"
 #include "window/container.h"
+
+#include <QAccessible>
 
 #include <algorithm>
 #include <cmath>
@@ -75,6 +78,23 @@ void LightControl::repaint(const QRectF& before) {
         area |= pixelRect().toAlignedRect();
     }
     m_container->invalidate(area);
+}
+
+void LightControl::announce(bool wasVisible) {
+    // Only while assistive technology listens (Qt drops the notice otherwise), and only for
+    // controls a person is told about (those with an accessible name): the fish swimming by
+    // stay quiet.
+    if (!QAccessible::isActive() || property(kAccessibleNameProperty).toString().isEmpty()) {
+        return;
+    }
+    QAccessible::Event type = QAccessible::LocationChanged;
+    if (wasVisible != m_visible) {
+        type = m_visible ? QAccessible::ObjectShow : QAccessible::ObjectHide;
+    } else if (!m_visible) {
+        return;
+    }
+    QAccessibleEvent event(this, type);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace rb

@@ -62,11 +62,15 @@ protected:
     // Runs a change of appearance or geometry, then repaints the old and the new area.
     template <typename F>
     void changeGeometry(F&& change) {
+        const bool wasVisible = m_visible;
         const QRectF before = m_visible ? pixelRect() : QRectF();
         change();
         repaint(before);
+        announce(wasVisible);
     }
     void repaint(const QRectF& before);
+    // Tells assistive technology that the control moved, showed or hid.
+    void announce(bool wasVisible);
 
 private:
     friend class Container; // detaches its controls when it goes first
