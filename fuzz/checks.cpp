@@ -3,6 +3,7 @@
 #include "model/generationtick.h"
 #include "window/form1.h"
 #include "window/numtext.h"
+#include "support/invariants.h"
 
 #include <QString>
 
@@ -16,6 +17,9 @@
 #include <vector>
 
 namespace rbfuzz {
+
+using rbtest::allDigits;
+using rbtest::inRange;
 
 namespace {
 
@@ -90,18 +94,6 @@ bool finiteNumber(const std::vector<std::string_view>& in, std::size_t index, do
     }
     value = v;
     return true;
-}
-
-bool inRange(const rb::ScrollBar* s) {
-    const int lo = std::min(s->min(), s->max());
-    const int hi = std::max(s->min(), s->max());
-    return s->value() >= lo && s->value() <= hi;
-}
-
-bool allDigits(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "control/parameters.h"
 #include "model/generationtick.h"
 #include "support/formfixture.h"
+#include "support/invariants.h"
 #include "window/form1.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,9 @@
 #define RB_ADDRESS_SANITIZER 1
 #endif
 #endif
+
+using rbtest::allDigits;
+using rbtest::inRange;
 
 namespace {
 
@@ -87,18 +91,6 @@ std::vector<Absurd> absurdTexts() {
             {"400 digits", QString(400, QLatin1Char('9'))},
             {"5000 digits", QString(5000, QLatin1Char('9'))},
             {"umlauts", QStringLiteral("\u00e4\u00f6\u00fc 12")}};
-}
-
-bool inRange(const rb::ScrollBar* s) {
-    const int lo = std::min(s->min(), s->max());
-    const int hi = std::max(s->min(), s->max());
-    return s->value() >= lo && s->value() <= hi;
-}
-
-bool allDigits(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
 }
 
 int visibleFish(const auto& fish) {
