@@ -11,7 +11,7 @@
 #include "control/startup.h"
 #include "model/generationtick.h"
 #include "model/populationmodel.h"
-#include "window/fonts.h"
+#include "window/runtime/fonts.h"
 #include "window/form1.h"
 #include "window/pictures.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/generationtick.h"
 #include "window/form1.h"
-#include "window/numtext.h"
+#include "window/runtime/numtext.h"
 #include "support/invariants.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "control/startup.h"
-#include "window/accessibility.h"
+#include "window/runtime/accessibility.h"
 #include "window/form1.h"
-#include "window/fonts.h"
+#include "window/runtime/fonts.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 # reefpainter: paints the two reef photographs (fixed seed, reproducible); the build runs it
-# for rb_pictures (src/window/pictures.cmake).
+# for rb_window (src/window/pictures.cmake).
 qt_add_executable(reefpainter reefpainter/main.cpp reefpainter/reefscene.h reefpainter/reefscene.cpp)
 set_target_properties(reefpainter PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
 target_link_libraries(reefpainter PRIVATE Qt6::Gui rb_warnings)
@@ -8,7 +8,7 @@ target_link_libraries(reefpainter PRIVATE Qt6::Gui rb_warnings)
 # and on black, with names, into one PNG. The test run produces build/contact-sheet.png.
 qt_add_executable(contact-sheet contactsheet/main.cpp)
 set_target_properties(contact-sheet PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
-target_link_libraries(contact-sheet PRIVATE rb_pictures Qt6::Gui rb_warnings)
+target_link_libraries(contact-sheet PRIVATE rb_window Qt6::Gui rb_warnings)
 add_test(NAME contact_sheet
          COMMAND contact-sheet "${CMAKE_BINARY_DIR}/contact-sheet.png")
 set_tests_properties(contact_sheet PROPERTIES

@@ -1,10 +1,10 @@
 #include "aquarium/animation.h"
 
 #include "aquarium/aquarium.h"
-#include "window/eventloop.h"
+#include "window/runtime/eventloop.h"
 #include "window/form1.h"
-#include "window/numtext.h"
-#include "window/random.h"
+#include "window/runtime/numtext.h"
+#include "window/runtime/random.h"
 
 #include <cmath>
 

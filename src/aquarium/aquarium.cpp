@@ -1,8 +1,8 @@
 #include "aquarium/aquarium.h"
 
 #include "window/form1.h"
-#include "window/numtext.h"
-#include "window/random.h"
+#include "window/runtime/numtext.h"
+#include "window/runtime/random.h"
 
 namespace rb {
 

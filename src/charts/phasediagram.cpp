@@ -1,8 +1,8 @@
 #include "charts/phasediagram.h"
 
 #include "window/form1.h"
-#include "window/palette.h"
-#include "window/rounding.h"
+#include "window/runtime/palette.h"
+#include "window/runtime/rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/container.h"
+#include "window/runtime/container.h"
 
 class QObject;
 

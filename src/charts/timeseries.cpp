@@ -1,7 +1,7 @@
 #include "charts/timeseries.h"
 
 #include "window/form1.h"
-#include "window/palette.h"
+#include "window/runtime/palette.h"
 
 namespace rb {
 

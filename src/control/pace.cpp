@@ -1,7 +1,7 @@
 #include "control/pace.h"
 
 #include "window/form1.h"
-#include "window/numtext.h"
+#include "window/runtime/numtext.h"
 
 namespace rb {
 

@@ -3,10 +3,10 @@
 #include "charts/timeseries.h"
 #include "model/populationmodel.h"
 #include "window/form1.h"
-#include "window/numtext.h"
-#include "window/palette.h"
-#include "window/random.h"
-#include "window/rounding.h"
+#include "window/runtime/numtext.h"
+#include "window/runtime/palette.h"
+#include "window/runtime/random.h"
+#include "window/runtime/rounding.h"
 
 #include <algorithm>
 #include <cmath>

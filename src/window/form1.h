@@ -1,15 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/button.h"
-#include "window/checkbox.h"
-#include "window/form.h"
-#include "window/image.h"
-#include "window/label.h"
-#include "window/line.h"
-#include "window/picturebox.h"
-#include "window/scrollbar.h"
-#include "window/textbox.h"
-#include "window/timer.h"
+#include "window/runtime/button.h"
+#include "window/runtime/checkbox.h"
+#include "window/runtime/form.h"
+#include "window/runtime/image.h"
+#include "window/runtime/label.h"
+#include "window/runtime/line.h"
+#include "window/runtime/picturebox.h"
+#include "window/runtime/scrollbar.h"
+#include "window/runtime/textbox.h"
+#include "window/runtime/timer.h"
+
+#include <QHash>
 
 #include <array>
 
@@ -17,10 +20,12 @@ class QAction;
 
 namespace rb {
 
-// The program's one window with every control in its design state: positions and sizes in
-// twips (15 to a pixel), colours, fonts, texts, ranges, pictures, tab order and stacking
-// order. It also holds the window-level state that the handlers share. The handlers
-// themselves live with their subsystems and are connected by connectHandlers().
+// The name of element k of a control array: "imgFisch2(7)".
+QString arrayName(const char* array, int index);
+
+// The program's one window with every control in its design state, made from the layout
+// table (layout.cpp). It also holds the window-level state that the handlers share. The
+// handlers themselves live with their subsystems and are connected by connectHandlers().
 class Form1 : public Form {
     Q_OBJECT
 
@@ -112,16 +117,24 @@ signals:
     void animationPassed();
 
 private:
-    void buildWindow();
-    void buildAquarium();
-    void buildTimeSeries();
-    void buildPhaseDiagram();
-    void buildPredatorParameters();
-    void buildDecorations();
+    // Makes every control of the layout table, container by container, bottom-most first.
+    void buildControls();
+    QObject* control(const QString& name) const;
+    template <typename T>
+    void bind(T*& field, const QString& name) {
+        field = qobject_cast<T*>(control(name));
+        Q_ASSERT(field);
+    }
+    template <typename T, std::size_t N>
+    void bindArray(std::array<T*, N>& fields, const char* array) {
+        for (std::size_t k = 0; k < N; ++k) {
+            bind(fields[k], arrayName(array, static_cast<int>(k)));
+        }
+    }
+    void bindControls();
     void setTabOrder();
-};
 
-// The name of element k of a control array: "imgFisch2(7)".
-QString arrayName(const char* array, int index);
+    QHash<QString, QObject*> m_controls;
+};
 
 } // namespace rb

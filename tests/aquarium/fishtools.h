@@ -5,7 +5,7 @@
 // source are known in advance (found by replaying the same generator).
 
 #include "window/form1.h"
-#include "window/random.h"
+#include "window/runtime/random.h"
 
 #include <QList>
 #include <QString>

@@ -5,8 +5,8 @@
 // logical pixel a user point is drawn on, and devicePixel() the device pixel that lies under
 // that pixel's centre.
 
-#include "window/picturebox.h"
-#include "window/userscale.h"
+#include "window/runtime/picturebox.h"
+#include "window/runtime/userscale.h"
 
 #include <QImage>
 #include <QList>

@@ -1,17 +1,17 @@
 // Dragging the target marker across the phase diagram with a real pointer: the window is shown
 // on a virtual X display and xdotool presses, moves and releases the mouse button.
 
+#include "support/drag.h"
 #include "support/formfixture.h"
 #include "support/xdo.h"
-#include "window/dragdrop.h"
-#include "window/rounding.h"
+#include "window/runtime/dragdrop.h"
+#include "window/runtime/rounding.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <memory>
 
-using rb::DragController;
 
 using Waypoints = QList<QPointF>;
 
@@ -54,7 +54,7 @@ void TestDragX11::init() {
 
 void TestDragX11::cleanup() {
     rbtest::release();
-    DragController::instance().cancel();
+    rbtest::cancelDrags();
     m_loaded.reset();
 }
 
@@ -93,9 +93,9 @@ void TestDragX11::dragTheMarkerAcrossTheDiagram() {
     const QPoint onMarker = d->mapToGlobal(f.imgtarget->pixelRect().center().toPoint());
     QVERIFY(rbtest::moveTo(onMarker));
     QVERIFY(rbtest::press());
-    QTRY_VERIFY(DragController::instance().isDragging());
-    QCOMPARE(DragController::instance().source(), f.imgtarget);
-    QVERIFY(DragController::instance().outline());
+    QTRY_VERIFY(rbtest::isDragging());
+    QCOMPARE(rbtest::dragSource(), f.imgtarget);
+    QVERIFY(rbtest::dragOutline());
 
     // Move across the diagram: the stocks follow the pointer.
     QPoint at;
@@ -114,23 +114,23 @@ void TestDragX11::dragTheMarkerAcrossTheDiagram() {
         QCOMPARE(f.imgFisch1[static_cast<std::size_t>(prey)]->isVisible(), prey > 0);
         QVERIFY(prey == 32 || !f.imgFisch1[static_cast<std::size_t>(prey) + 1]->isVisible());
         // The outline follows the pointer; the marker stays until the drop.
-        QTRY_VERIFY(DragController::instance().outline() &&
-                    DragController::instance().outline()->geometry().contains(
-                        DragController::instance().outline()->parentWidget()->mapFromGlobal(at)));
+        QTRY_VERIFY(rbtest::dragOutline() &&
+                    rbtest::dragOutline()->geometry().contains(
+                        rbtest::dragOutline()->parentWidget()->mapFromGlobal(at)));
     }
     const float leftBefore = f.imgtarget->left();
     QVERIFY(std::fabs(leftBefore - 10.5) < 0.1); // still at its design position
 
     // Release: the marker lands centred on the drop point.
     QVERIFY(rbtest::release());
-    QTRY_VERIFY(!DragController::instance().isDragging());
+    QTRY_VERIFY(!rbtest::isDragging());
     const QPointF drop = userAt(at);
     QTRY_COMPARE(f.imgtarget->left(), static_cast<float>(drop.x() - w / 2));
     QCOMPARE(f.imgtarget->top(), static_cast<float>(std::floor(drop.y() + h / 2)));
     QVERIFY(f.imgtarget->isVisible());
     QCOMPARE(f.HScroll1->value(), rb::roundHalfEven(drop.y()));
     QCOMPARE(f.HScroll2->value(), rb::roundHalfEven(drop.x()));
-    QVERIFY(DragController::instance().outline() == nullptr);
+    QVERIFY(rbtest::dragOutline() == nullptr);
 }
 
 QTEST_MAIN(TestDragX11)

@@ -1,13 +1,14 @@
 // The phase diagram: its grid, the clear button "X", and the target marker that is dragged
 // across the diagram to set both stocks.
 
+#include "support/drag.h"
 #include "canvasprobe.h"
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
-#include "window/dragdrop.h"
-#include "window/palette.h"
-#include "window/rounding.h"
+#include "window/runtime/dragdrop.h"
+#include "window/runtime/palette.h"
+#include "window/runtime/rounding.h"
 
 #include <QCursor>
 #include <QSignalSpy>
@@ -19,7 +20,6 @@
 #include <memory>
 
 using namespace chartstest;
-using rb::DragController;
 using rb::DragState;
 
 namespace {
@@ -116,7 +116,7 @@ void TestPhaseDiagram::init() {
 }
 
 void TestPhaseDiagram::cleanup() {
-    DragController::instance().cancel();
+    rbtest::cancelDrags();
     m_loaded.reset();
 }
 
@@ -334,11 +334,11 @@ void TestPhaseDiagram::pressOnTheMarkerBeginsADrag_data() {
 void TestPhaseDiagram::pressOnTheMarkerBeginsADrag() {
     QFETCH(Qt::MouseButton, button);
     pressOnMarker(button);
-    QVERIFY(DragController::instance().isDragging());
-    QCOMPARE(DragController::instance().source(), form().imgtarget);
+    QVERIFY(rbtest::isDragging());
+    QCOMPARE(rbtest::dragSource(), form().imgtarget);
     QVERIFY(form().imgtarget->isVisible());
-    QVERIFY(DragController::instance().outline());
-    QCOMPARE(DragController::instance().outline()->size(),
+    QVERIFY(rbtest::dragOutline());
+    QCOMPARE(rbtest::dragOutline()->size(),
              form().imgtarget->pixelRect().size().toSize());
 }
 
@@ -351,12 +351,12 @@ void TestPhaseDiagram::releaseOnTheMarkerMovesNothing() {
     const QPoint centre = f.picphase->mapToGlobal(markerCentre());
 
     pressOnMarker();
-    QVERIFY(DragController::instance().isDragging());
-    DragController::instance().moveTo(centre + QPoint(6, 5));
-    DragController::instance().moveTo(centre - QPoint(7, 6));
-    DragController::instance().dropAt(centre + QPoint(2, -3));
+    QVERIFY(rbtest::isDragging());
+    rbtest::dragMoveTo(centre + QPoint(6, 5));
+    rbtest::dragMoveTo(centre - QPoint(7, 6));
+    rbtest::dragDropAt(centre + QPoint(2, -3));
 
-    QVERIFY(!DragController::instance().isDragging());
+    QVERIFY(!rbtest::isDragging());
     QCOMPARE(f.imgtarget->left(), left);
     QCOMPARE(f.imgtarget->top(), top);
     QCOMPARE(prey.count(), 0);
@@ -390,22 +390,22 @@ void TestPhaseDiagram::dropOutsideTheDiagramLeavesTheMarker() {
     }
 
     pressOnMarker();
-    QVERIFY(DragController::instance().isDragging());
+    QVERIFY(rbtest::isDragging());
     const QPoint inside = globalAt(6.3, 14.2);
-    DragController::instance().moveTo(inside);
+    rbtest::dragMoveTo(inside);
     QCOMPARE(f.HScroll1->value(), 14);
     QCOMPARE(f.HScroll2->value(), 6);
     // Leaving the diagram: the leave notification carries the point outside, clamped.
-    DragController::instance().moveTo(outside);
+    rbtest::dragMoveTo(outside);
     const QPair<int, int> expected = preyAndPredatorsAt(outside);
     QCOMPARE(f.HScroll1->value(), expected.first);
     QCOMPARE(f.HScroll2->value(), expected.second);
     QSignalSpy prey(f.HScroll1, &rb::ScrollBar::change);
     QSignalSpy predators(f.HScroll2, &rb::ScrollBar::change);
 
-    DragController::instance().dropAt(outside);
+    rbtest::dragDropAt(outside);
 
-    QVERIFY(!DragController::instance().isDragging());
+    QVERIFY(!rbtest::isDragging());
     QCOMPARE(f.imgtarget->left(), left);
     QCOMPARE(f.imgtarget->top(), top);
     QCOMPARE(prey.count(), 0);

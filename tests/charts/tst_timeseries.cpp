@@ -5,7 +5,7 @@
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
-#include "window/palette.h"
+#include "window/runtime/palette.h"
 
 #include <QSignalSpy>
 #include <QTest>

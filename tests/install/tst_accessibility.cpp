@@ -3,7 +3,7 @@
 // and labels drawn on containers as children of their container.
 
 #include "support/formfixture.h"
-#include "window/accessibility.h"
+#include "window/runtime/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

@@ -7,8 +7,8 @@
 #include "model/populationmodel.h"
 #include "support/formfixture.h"
 #include "window/form1.h"
-#include "window/palette.h"
-#include "window/random.h"
+#include "window/runtime/palette.h"
+#include "window/runtime/random.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -7,7 +7,7 @@
 #include "model/populationmodel.h"
 #include "support/formfixture.h"
 #include "window/form1.h"
-#include "window/random.h"
+#include "window/runtime/random.h"
 
 #include <QAction>
 #include <QRegularExpression>

@@ -3,11 +3,12 @@
 // generations at the fastest pace, stop. What the window then shows agrees with the
 // population model run on its own for as many generations.
 
+#include "support/drag.h"
 #include "control/parameters.h"
 #include "model/populationmodel.h"
 #include "support/formfixture.h"
 #include "support/xdo.h"
-#include "window/dragdrop.h"
+#include "window/runtime/dragdrop.h"
 #include "window/form1.h"
 
 #include <QElapsedTimer>
@@ -101,14 +102,14 @@ void TestTickX11::runFromADraggedStartState() {
     QVERIFY2(phase->lightControlAt(targetF) == nullptr, "the drop point must be free");
     QVERIFY(rbtest::moveTo(phase, grab));
     QVERIFY(rbtest::press());
-    QTRY_VERIFY(rb::DragController::instance().isDragging());
+    QTRY_VERIFY(rbtest::isDragging());
     constexpr int kSteps = 12;
     for (int s = 1; s <= kSteps; ++s) {
         const QPoint p = grab + (target - grab) * s / kSteps;
         QVERIFY(rbtest::moveTo(phase, p));
     }
     QVERIFY(rbtest::release());
-    QTRY_VERIFY(!rb::DragController::instance().isDragging());
+    QTRY_VERIFY(!rbtest::isDragging());
     QCOMPARE(f.HScroll1->value(), prey);
     QCOMPARE(f.HScroll2->value(), predators);
     QCOMPARE(f.stock1, static_cast<double>(prey));

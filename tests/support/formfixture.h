@@ -5,9 +5,9 @@
 // records the end instead of leaving the test program.
 
 #include "control/startup.h"
-#include "window/fonts.h"
+#include "window/runtime/fonts.h"
 #include "window/form1.h"
-#include "window/random.h"
+#include "window/runtime/random.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 
 // What must hold of the window after any sequence of ticks and inputs, however absurd.
 
-#include "window/scrollbar.h"
+#include "window/runtime/scrollbar.h"
 
 #include <QString>
 

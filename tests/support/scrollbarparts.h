@@ -2,7 +2,7 @@
 
 // Where a scroll bar's parts (arrows, thumb, track) lie, for clicking them as a person would.
 
-#include "window/scrollbar.h"
+#include "window/runtime/scrollbar.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>

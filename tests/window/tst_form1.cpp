@@ -4,7 +4,7 @@
 // controls cut off at their container's edge, the caption and the client area.
 
 #include "support/formfixture.h"
-#include "window/fonts.h"
+#include "window/runtime/fonts.h"
 #include "window/form1.h"
 #include "window/pictures.h"
 

@@ -1,0 +1,66 @@
+#include "window/runtime/button.h"
+
+#include "window/runtime/container.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace rb {
+
+Button::Button(Container* container, const QString& name) : QAbstractButton(container) {
+    setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Button::setBackColor(const QColor& colour) {
+    m_back = colour;
+    update();
+}
+
+void Button::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void Button::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const bool down = isDown();
+    p.fillRect(r, m_back);
+
+    // Picture and caption centred; pressed, they shift one pixel down and right.
+    const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
+    p.save();
+    p.setClipRect(r.adjusted(2, 2, -2, -2));
+    if (!m_picture.isNull()) {
+        const QSizeF size = m_picture.deviceIndependentSize();
+        const QPointF corner((r.width() - size.width()) / 2.0, (r.height() - size.height()) / 2.0);
+        p.drawPixmap(QPointF(std::floor(corner.x()), std::floor(corner.y())) + shift, m_picture);
+    }
+    if (!text().isEmpty()) {
+        p.setPen(isEnabled() ? Qt::black : Qt::gray);
+        p.setFont(font());
+        p.drawText(r.translated(shift), Qt::AlignCenter, text());
+    }
+    p.restore();
+
+    // Classic 3-D edge: light top-left and dark bottom-right, inverted while pressed.
+    const QColor light = down ? QColor(64, 64, 64) : Qt::white;
+    const QColor dark = down ? Qt::white : QColor(64, 64, 64);
+    p.setPen(QColor(0, 0, 0));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(light);
+    p.drawLine(1, 1, r.width() - 3, 1);
+    p.drawLine(1, 1, 1, r.height() - 3);
+    p.setPen(dark);
+    p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
+    p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
+
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+}
+
+} // namespace rb

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+namespace rb {
+
+class Container;
+
+// A graphical command button: a raised 3-D button in its back colour showing a picture
+// centred (cut at the edges when larger) and an optional caption. Click is clicked().
+class Button : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    Button(Container* container, const QString& name);
+
+    void setBackColor(const QColor& colour);
+    QColor backColor() const { return m_back; }
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return m_picture; }
+    void setCaption(const QString& caption) { setText(caption); }
+
+    QSize sizeHint() const override { return {65, 29}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_back = QColor(192, 192, 192);
+    QPixmap m_picture;
+};
+
+} // namespace rb

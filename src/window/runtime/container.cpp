@@ -1,0 +1,208 @@
+#include "window/runtime/container.h"
+
+#include "window/runtime/drawing.h"
+#include "window/runtime/lightcontrol.h"
+#include "window/runtime/palette.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rb {
+
+Container::Container(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_scale = UserScale::twips(innerRect().size());
+}
+
+Container::~Container() {
+    // Light controls are QObject children and go with the container; stop them from
+    // unregistering themselves from a container that is being destroyed.
+    for (LightControl* c : m_lights) {
+        c->m_container = nullptr;
+    }
+    m_lights.clear();
+}
+
+void Container::setBackColor(const QColor& colour) {
+    m_backColor = colour;
+    update();
+}
+
+void Container::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void Container::setFrameLine(bool on) {
+    if (on == m_frameLine) {
+        return;
+    }
+    m_frameLine = on;
+    m_scale.setInnerPixels(innerRect().size());
+    innerResized();
+    update();
+}
+
+QRect Container::innerRect() const {
+    return m_frameLine ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+void Container::setScale(double x1, double y1, double x2, double y2) {
+    const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
+                        std::isfinite(y2);
+    if (!finite || x1 == x2 || y1 == y2) {
+        return;
+    }
+    std::vector<QPointF> corners;
+    corners.reserve(m_lights.size());
+    for (LightControl* c : m_lights) {
+        corners.emplace_back(m_scale.xToPixels(c->left()), m_scale.yToPixels(c->top()));
+    }
+    m_scale = UserScale(x1, y1, x2, y2, innerRect().size());
+    for (std::size_t k = 0; k < m_lights.size(); ++k) {
+        m_lights[k]->rescale(corners[k].x(), corners[k].y());
+    }
+    update();
+}
+
+void Container::placeTwips(QWidget* child, const Twips& place) {
+    const QPoint origin = innerRect().topLeft();
+    child->setGeometry(origin.x() + twipsToWholePixels(place.left),
+                       origin.y() + twipsToWholePixels(place.top), twipsToWholePixels(place.width),
+                       twipsToWholePixels(place.height));
+}
+
+LightControl* Container::lightControlAt(QPointF pixel) const {
+    for (auto it = m_lights.rbegin(); it != m_lights.rend(); ++it) {
+        if ((*it)->hitTest(pixel)) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void Container::bringToFront(LightControl* control) {
+    auto it = std::find(m_lights.begin(), m_lights.end(), control);
+    if (it != m_lights.end() && it + 1 != m_lights.end()) {
+        std::rotate(it, it + 1, m_lights.end());
+    }
+}
+
+
+QPointF Container::toUserUnits(QPointF widgetPixel) const {
+    return m_scale.fromPixels(widgetPixel - QPointF(innerRect().topLeft()));
+}
+
+void Container::invalidate(const QRect& dirty) {
+    const QRect r = dirty & rect();
+    if (r.isEmpty()) {
+        return;
+    }
+    m_invalid |= r;
+    if (!m_flushPosted) {
+        m_flushPosted = true;
+        QMetaObject::invokeMethod(this, &Container::flushInvalidated, Qt::QueuedConnection);
+    }
+}
+
+void Container::flushInvalidated() {
+    m_flushPosted = false;
+    // One rectangle: under a simple rectangular clip pictures are blitted line by line, while
+    // a region of many pieces sends every drawing through span blending.
+    update(m_invalid);
+    m_invalid = QRect();
+}
+
+void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
+
+void Container::removeLightControl(LightControl* control) {
+    m_lights.erase(std::remove(m_lights.begin(), m_lights.end(), control), m_lights.end());
+    update();
+}
+
+void Container::paintSurface(QPainter& painter, const QRect& dirty) {
+    const QRect inner = innerRect();
+    const QRect pictureArea =
+        m_picture.isNull()
+            ? QRect()
+            : QRect(inner.topLeft(), m_picture.deviceIndependentSize().toSize()) & inner;
+    // Only what the picture does not cover needs the back colour.
+    if (!pictureArea.contains(dirty)) {
+        painter.fillRect(dirty, m_backColor);
+    }
+    const QRect area = dirty & pictureArea;
+    if (!area.isEmpty()) {
+        const qreal dpr = m_picture.devicePixelRatio();
+        const QRect local = area.translated(-inner.topLeft());
+        painter.drawPixmap(QRectF(area), m_picture,
+                           QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr,
+                                  local.height() * dpr));
+    }
+}
+
+void Container::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    paintSurface(painter, dirty);
+
+    painter.setClipRegion(event->region() & innerRect());
+    for (LightControl* c : m_lights) {
+        if (c->isVisible() && c->pixelRect().intersects(dirty)) {
+            c->paint(painter);
+        }
+    }
+    painter.setClipping(false);
+
+    if (m_frameLine) {
+        drawFrameLine(painter, rect(), paletteColor(kBlack));
+    }
+}
+
+void Container::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_scale.setInnerPixels(innerRect().size());
+    innerResized();
+}
+
+void Container::mousePressEvent(QMouseEvent* event) {
+    LightControl* hit = lightControlAt(event->position());
+    if (!hit || !hit->mousePress(event->button(), event->modifiers(),
+                                 toUserUnits(event->position()))) {
+        event->ignore();
+        return;
+    }
+    m_pressed = hit;
+    event->accept();
+}
+
+void Container::mouseReleaseEvent(QMouseEvent* event) {
+    LightControl* pressed = m_pressed.data();
+    m_pressed = nullptr;
+    if (!pressed) {
+        event->ignore();
+        return;
+    }
+    pressed->mouseRelease(pressed->hitTest(event->position()));
+    event->accept();
+}
+
+bool Container::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        LightControl* hit = lightControlAt(help->pos());
+        if (hit && !hit->toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), hit->toolTip(), this,
+                               hit->pixelRect().toAlignedRect());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+} // namespace rb

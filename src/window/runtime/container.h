@@ -1,0 +1,100 @@
+#pragma once
+
+#include "window/runtime/userscale.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace rb {
+
+class LightControl;
+
+// Where a drag stands relative to a drop target.
+enum class DragState { Enter = 0, Leave = 1, Over = 2 };
+
+// A control that holds other controls: the window's client area or a picture box. It paints
+// its background colour, its picture (unscaled at the inner top-left corner, cut at the
+// edges) and its light controls (images, labels, lines) in stacking order; widget-based
+// children lie above all of those. Its inner area may carry a user scale.
+class Container : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Container(QWidget* parent = nullptr);
+    ~Container() override;
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& colour);
+    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+    // A one-pixel frame line around the inner area.
+    bool hasFrameLine() const { return m_frameLine; }
+    void setFrameLine(bool on);
+
+    // The inner area, in the widget's pixel coordinates.
+    QRect innerRect() const;
+
+    // User coordinates: the inner top-left corner is (x1, y1), the bottom-right (x2, y2).
+    // Light controls keep their place; their Left and Top are re-expressed in the new units.
+    // A degenerate scale (x1 == x2 or y1 == y2, or not finite) is ignored.
+    void setScale(double x1, double y1, double x2, double y2);
+    const UserScale& scale() const { return m_scale; }
+
+    // Places a widget-based child at a design position in twips within the inner area.
+    void placeTwips(QWidget* child, const Twips& place);
+
+    // Light controls, bottom-most first.
+    const std::vector<LightControl*>& lightControls() const { return m_lights; }
+    // The topmost visible light control at a point in widget pixels, or null.
+    LightControl* lightControlAt(QPointF pixel) const;
+    void bringToFront(LightControl* control);
+
+    // Marks an area (widget pixels) for repainting. Areas asked for in one go (a pass moving
+    // many fish) are gathered into their bounding rectangle and handed to the repaint at the
+    // next event processing, which keeps the cost of many small moves low.
+    void invalidate(const QRect& area);
+
+    // Drop target handlers; a container without them ignores drags. x and y are in the
+    // container's units.
+    std::function<void(QObject* source, double x, double y, DragState state)> onDragOver;
+    std::function<void(QObject* source, double x, double y)> onDragDrop;
+
+    // A point in widget pixels in the container's units (inverse of child placement).
+    QPointF toUserUnits(QPointF widgetPixel) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+    // Paints background and picture over the dirty area (the persistent picture box paints
+    // its drawing instead).
+    virtual void paintSurface(QPainter& painter, const QRect& dirty);
+    // Called after the inner size changed.
+    virtual void innerResized() {}
+
+private:
+    friend class LightControl;
+    void flushInvalidated();
+
+    void addLightControl(LightControl* control);
+    void removeLightControl(LightControl* control);
+
+    QColor m_backColor = Qt::white;
+    QPixmap m_picture;
+    bool m_frameLine = false;
+    UserScale m_scale;
+    std::vector<LightControl*> m_lights;
+    QPointer<LightControl> m_pressed;
+    QRect m_invalid;
+    bool m_flushPosted = false;
+};
+
+} // namespace rb

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace rb {
+
+// The flat look: a one-pixel frame line along the inside of `outer`, exactly the outermost
+// pixel at any device pixel ratio.
+void drawFrameLine(QPainter& painter, const QRect& outer, const QColor& colour);
+
+// The classic raised 3-D face (or, pressed, sunken): light grey, white top-left edge, black
+// bottom-right edge with a grey inner shadow.
+void drawBevel(QPainter& painter, const QRect& r, bool sunken);
+
+} // namespace rb

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "window/runtime/lightcontrol.h"
+
+#include <QPixmap>
+#include <QSize>
+
+namespace rb {
+
+// An image control: shows a picture on its container's surface. Without Stretch it always
+// takes its picture's size, at every assignment; with Stretch it keeps its own size and
+// scales the picture into it. Assigning another image's picture shares it (no copy).
+class Image : public LightControl {
+    Q_OBJECT
+
+public:
+    Image(Container* container, const QString& name);
+
+    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+    // Stretch on, with the size in twips that the picture is scaled into.
+    void setStretch(double widthTwips, double heightTwips);
+    // The size (twips) the image has while it carries no picture.
+    void setDesignSize(double widthTwips, double heightTwips);
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+
+    // Begins a drag of this image under program control (see Drag); the release of the press
+    // that began it is then a drop, not a click.
+    void drag();
+    // Whether the press in progress began a drag.
+    bool dragStarted() const { return m_dragged; }
+
+    QSizeF pixelSize() const override;
+    void paint(QPainter& painter) const override;
+    bool mousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) override;
+    void mouseRelease(bool inside) override;
+
+signals:
+    // Button, modifiers, and the point in the container's units.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void click();
+
+private:
+    QPixmap m_picture;
+    bool m_stretch = false;
+    QSize m_stretchSize;
+    QSize m_emptySize;
+    QString m_tag;
+    bool m_dragged = false; // the press in progress began a drag
+};
+
+} // namespace rb

@@ -1,0 +1,194 @@
+#include "window/runtime/picturebox.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rb {
+
+namespace {
+
+// Clips the segment p-q to the rectangle r (Cohen-Sutherland); false when nothing is left.
+// Keeps enormous coordinates away from the rasteriser's fixed-point range. New end points
+// are computed from the slope, so a clipped coordinate lands exactly on the edge even when
+// the other end lies 1e300 away.
+bool clipSegment(QPointF& p, QPointF& q, const QRectF& r) {
+    enum : int { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+    const auto code = [&r](QPointF a) {
+        int c = 0;
+        c |= a.x() < r.left() ? Left : (a.x() > r.right() ? Right : 0);
+        c |= a.y() < r.top() ? Top : (a.y() > r.bottom() ? Bottom : 0);
+        return c;
+    };
+    int cp = code(p);
+    int cq = code(q);
+    for (int round = 0; round < 8; ++round) {
+        if ((cp | cq) == 0) {
+            return true;
+        }
+        if ((cp & cq) != 0) {
+            return false;
+        }
+        const int c = cp != 0 ? cp : cq;
+        QPointF& a = cp != 0 ? p : q;
+        const QPointF b = cp != 0 ? q : p;
+        QPointF n;
+        if (c & (Left | Right)) {
+            const double edge = (c & Left) ? r.left() : r.right();
+            const double slope = (b.y() - a.y()) / (b.x() - a.x());
+            n = QPointF(edge, a.y() + slope * (edge - a.x()));
+        } else {
+            const double edge = (c & Top) ? r.top() : r.bottom();
+            const double slope = (b.x() - a.x()) / (b.y() - a.y());
+            n = QPointF(a.x() + slope * (edge - a.y()), edge);
+        }
+        if (!std::isfinite(n.x()) || !std::isfinite(n.y())) {
+            return false;
+        }
+        a = n;
+        (cp != 0 ? cp : cq) = code(a);
+    }
+    return (cp | cq) == 0;
+}
+
+bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+} // namespace
+
+PictureBox::PictureBox(Container* container, const QString& name) : Container(container) {
+    setObjectName(name);
+}
+
+void PictureBox::setAutoRedraw(bool on) {
+    m_autoRedraw = on;
+    resetCanvas();
+}
+
+void PictureBox::innerResized() {
+    if (m_autoRedraw) {
+        resetCanvas();
+    }
+}
+
+void PictureBox::resetCanvas() {
+    if (!m_autoRedraw) {
+        m_canvas = QImage();
+        return;
+    }
+    const QSize inner = innerRect().size();
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(static_cast<int>(std::ceil(inner.width() * dpr)),
+                       static_cast<int>(std::ceil(inner.height() * dpr)));
+    const QImage old = m_canvas;
+    m_canvas = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(dpr);
+    m_canvas.fill(backColor());
+    QPainter painter(&m_canvas);
+    if (!picture().isNull()) {
+        painter.drawPixmap(QPointF(0, 0), picture());
+    }
+    if (!old.isNull()) {
+        painter.drawImage(QPointF(0, 0), old); // a resize keeps what was drawn
+    }
+    update();
+}
+
+void PictureBox::cls() {
+    if (!m_autoRedraw) {
+        update();
+        return;
+    }
+    m_canvas.fill(backColor());
+    if (!picture().isNull()) {
+        QPainter painter(&m_canvas);
+        painter.drawPixmap(QPointF(0, 0), picture());
+    }
+    update();
+}
+
+template <typename F>
+void PictureBox::draw(const QRectF& area, F&& paint) {
+    if (!m_autoRedraw) {
+        return; // nothing keeps the drawing; the next repaint would erase it anyway
+    }
+    QPainter painter(&m_canvas);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paint(painter);
+    painter.end();
+    const QRect dirty = area.toAlignedRect().translated(innerRect().topLeft());
+    update(dirty & innerRect());
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& colour) {
+    QPointF p = scale().toDrawPixels(QPointF(x1, y1));
+    QPointF q = scale().toDrawPixels(QPointF(x2, y2));
+    if (!finite(p) || !finite(q)) {
+        return;
+    }
+    const double pad = m_drawWidth + 2.0;
+    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
+    if (!clipSegment(p, q, bounds)) {
+        return;
+    }
+    // Pixel centres: index i covers [i, i + 1) in painter coordinates.
+    const QPointF half(0.5, 0.5);
+    const int width = m_drawWidth;
+    draw(QRectF(p, q).normalized().adjusted(-pad, -pad, pad, pad), [&](QPainter& painter) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(p + half, q + half);
+    });
+}
+
+void PictureBox::pset(double x, double y, const QColor& colour) {
+    const QPointF p = scale().toDrawPixels(QPointF(x, y));
+    if (!finite(p)) {
+        return;
+    }
+    const double pad = m_drawWidth + 2.0;
+    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
+    if (!bounds.contains(p)) {
+        return;
+    }
+    const int width = m_drawWidth;
+    draw(QRectF(p, p).adjusted(-pad, -pad, pad, pad), [&](QPainter& painter) {
+        if (width <= 1) {
+            painter.fillRect(QRectF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5), 1, 1), colour);
+            return;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        const double r = width / 2.0;
+        painter.drawEllipse(p + QPointF(0.5, 0.5), r, r);
+    });
+}
+
+void PictureBox::setLeft(double twips) {
+    m_left = static_cast<float>(twips);
+    QPoint origin;
+    if (auto* parent = qobject_cast<Container*>(parentWidget())) {
+        origin = parent->innerRect().topLeft();
+    }
+    move(origin.x() + static_cast<int>(std::lround(twipsToPixels(m_left))), y());
+}
+
+void PictureBox::paintSurface(QPainter& painter, const QRect& dirty) {
+    if (!m_autoRedraw) {
+        Container::paintSurface(painter, dirty);
+        return;
+    }
+    const QRect inner = innerRect();
+    const QRect area = dirty & inner;
+    if (area != dirty) {
+        painter.fillRect(dirty, backColor());
+    }
+    if (!area.isEmpty()) {
+        const qreal dpr = m_canvas.devicePixelRatio();
+        const QRect local = area.translated(-inner.topLeft());
+        const QRectF source(local.x() * dpr, local.y() * dpr, local.width() * dpr,
+                            local.height() * dpr);
+        painter.drawImage(QRectF(area), m_canvas, source);
+    }
+}
+
+} // namespace rb

@@ -1,0 +1,181 @@
+#include "window/runtime/scrollbar.h"
+
+#include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
+#include "window/runtime/palette.h"
+
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace rb {
+
+namespace {
+
+// The platform style's geometry, with a thumb no shorter than the bar is thick (square on
+// small bars) instead of the style's long minimum, which would fill most of a short bar.
+class ClassicScrollBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ScrollBarSliderMin) {
+            if (const auto* bar = qobject_cast<const QScrollBar*>(widget)) {
+                return bar->orientation() == Qt::Horizontal ? bar->height() : bar->width();
+            }
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* classicStyle() {
+    static auto* style = new ClassicScrollBarStyle; // lives as long as the program
+    return style;
+}
+
+// A small solid triangle pointing in the arrow's direction, centred in r.
+void drawArrow(QPainter& p, const QRect& r, Qt::ArrowType direction, bool enabled, bool sunken) {
+    const int size = std::max(2, std::min(r.width(), r.height()) / 4);
+    QPointF c = QRectF(r).center();
+    if (sunken) {
+        c += QPointF(1, 1);
+    }
+    QPolygonF tri;
+    switch (direction) {
+    case Qt::LeftArrow:
+        tri << c + QPointF(-size / 2.0 - 1, 0) << c + QPointF(size / 2.0, -size)
+            << c + QPointF(size / 2.0, size);
+        break;
+    case Qt::RightArrow:
+        tri << c + QPointF(size / 2.0 + 1, 0) << c + QPointF(-size / 2.0, -size)
+            << c + QPointF(-size / 2.0, size);
+        break;
+    case Qt::UpArrow:
+        tri << c + QPointF(0, -size / 2.0 - 1) << c + QPointF(-size, size / 2.0)
+            << c + QPointF(size, size / 2.0);
+        break;
+    default:
+        tri << c + QPointF(0, size / 2.0 + 1) << c + QPointF(-size, -size / 2.0)
+            << c + QPointF(size, -size / 2.0);
+        break;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(paletteColor(enabled ? kBlack : kGrey));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.drawPolygon(tri);
+    p.setRenderHint(QPainter::Antialiasing, false);
+}
+
+} // namespace
+
+ScrollBar::ScrollBar(Container* container, const QString& name)
+    : QScrollBar(Qt::Horizontal, container) {
+    setObjectName(name);
+    setStyle(classicStyle());
+    setSingleStep(1);
+    setPageStep(1);
+    setRange(0, 32767);
+    connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::onQtValueChanged);
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { m_valueAtPress = m_value; });
+    connect(this, &QAbstractSlider::sliderReleased, this, &ScrollBar::onReleased);
+}
+
+int ScrollBar::toValue(int qtValue) const {
+    return m_min <= m_max ? m_min + qtValue : m_min - qtValue;
+}
+
+int ScrollBar::toQt(int value) const { return std::abs(value - m_min); }
+
+void ScrollBar::setRange(int min, int max) {
+    m_min = min;
+    m_max = max;
+    m_settingRange = true;
+    QScrollBar::setRange(0, std::abs(max - min));
+    m_settingRange = false;
+    const int lo = std::min(min, max);
+    const int hi = std::max(min, max);
+    m_value = std::clamp(m_value, lo, hi);
+    QScrollBar::setValue(toQt(m_value));
+}
+
+void ScrollBar::setValue(int value) {
+    const int lo = std::min(m_min, m_max);
+    const int hi = std::max(m_min, m_max);
+    value = std::clamp(value, lo, hi);
+    if (value == m_value) {
+        return;
+    }
+    // Qt's valueChanged runs onQtValueChanged synchronously, which emits change(), also
+    // while the user holds the thumb.
+    m_settingFromCode = true;
+    QScrollBar::setValue(toQt(value));
+    m_settingFromCode = false;
+}
+
+void ScrollBar::onQtValueChanged(int qtValue) {
+    const int value = toValue(qtValue);
+    if (value == m_value) {
+        return;
+    }
+    m_value = value;
+    if (m_settingRange) {
+        return;
+    }
+    if (isSliderDown() && !m_settingFromCode) {
+        emit scroll(); // the thumb is being dragged; change() follows on release
+    } else {
+        emit change();
+    }
+}
+
+void ScrollBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const auto part = [&](QStyle::SubControl sc) {
+        return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
+    };
+    const auto pressed = [&](QStyle::SubControl sc) {
+        return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
+    };
+    const bool horizontal = orientation() == Qt::Horizontal;
+
+    // The track: white and light grey dots, the classic scroll bar's trough.
+    const QRect groove = part(QStyle::SC_ScrollBarGroove);
+    p.fillRect(groove, paletteColor(kWhite));
+    p.fillRect(groove, QBrush(paletteColor(kLightGrey), Qt::Dense4Pattern));
+    for (const QStyle::SubControl page : {QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage}) {
+        if (pressed(page)) {
+            p.fillRect(part(page), paletteColor(kBlack));
+        }
+    }
+
+    const QRect sub = part(QStyle::SC_ScrollBarSubLine);
+    const QRect add = part(QStyle::SC_ScrollBarAddLine);
+    drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
+    drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
+              pressed(QStyle::SC_ScrollBarSubLine));
+    drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
+    drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
+              pressed(QStyle::SC_ScrollBarAddLine));
+
+    const QRect thumb = part(QStyle::SC_ScrollBarSlider);
+    if (thumb.isValid() && maximum() > minimum()) {
+        drawBevel(p, thumb, false);
+        if (hasFocus() && thumb.width() > 6 && thumb.height() > 6) {
+            p.setPen(QPen(paletteColor(kBlack), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(thumb.adjusted(2, 2, -3, -3));
+        }
+    }
+}
+
+void ScrollBar::onReleased() {
+    if (m_value != m_valueAtPress) {
+        emit change();
+    }
+}
+
+} // namespace rb

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QScrollBar>
+
+namespace rb {
+
+class Container;
+
+// A scroll bar with the classic semantics:
+//  - Min may exceed Max (a vertical spinner 100..0 has 100 at its top end, and its up arrow
+//    raises the value). Internally Qt's bar runs over 0..|Max - Min| and the value is mapped.
+//  - change() after every real change of Value: by an arrow, the track, the keyboard, the
+//    wheel, on release of a dragged thumb, or synchronously inside code that sets a different
+//    value. Setting the same value emits nothing.
+//  - scroll() repeatedly while the thumb is dragged.
+//  - A value outside the range is never set: setValue() clamps it.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+
+public:
+    // Horizontal until setOrientation() says otherwise.
+    ScrollBar(Container* container, const QString& name);
+
+    int min() const { return m_min; }
+    int max() const { return m_max; }
+    void setRange(int min, int max);
+    int value() const { return m_value; }
+    void setValue(int value);
+    int smallChange() const { return singleStep(); }
+    int largeChange() const { return pageStep(); }
+
+signals:
+    void change();
+    void scroll();
+
+protected:
+    // The classic look: raised arrow buttons, a dotted track and a square raised thumb, so the
+    // thumb reads clearly even on the smallest bars.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int toValue(int qtValue) const;
+    int toQt(int value) const;
+    void onQtValueChanged(int qtValue);
+    void onReleased();
+
+    int m_min = 0;
+    int m_max = 32767;
+    int m_value = 0;
+    int m_valueAtPress = 0;
+    bool m_settingRange = false;
+    bool m_settingFromCode = false;
+};
+
+} // namespace rb

@@ -1,0 +1,46 @@
+#include "window/runtime/textbox.h"
+
+#include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
+#include "window/runtime/palette.h"
+
+#include <QPainter>
+
+namespace rb {
+
+TextBox::TextBox(Container* container, const QString& name) : QLineEdit(container) {
+    setObjectName(name);
+    setFrame(false);
+    setTextMargins(2, 0, 2, 0); // inside the frame line
+    setAutoFillBackground(false);
+    QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    applyStyle();
+}
+
+void TextBox::setColors(const QColor& back, const QColor& fore) {
+    m_back = back;
+    m_fore = fore;
+    applyStyle();
+}
+
+void TextBox::applyStyle() {
+    QPalette p = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, m_back);
+        p.setColor(group, QPalette::Window, m_back);
+        p.setColor(group, QPalette::Text, m_fore);
+        p.setColor(group, QPalette::Highlight, paletteColor(kDarkBlue));
+        p.setColor(group, QPalette::HighlightedText, Qt::white);
+    }
+    setPalette(p);
+    update();
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    // The flat look: a one-pixel frame line, exact at any device pixel ratio.
+    QPainter painter(this);
+    drawFrameLine(painter, rect(), paletteColor(kBlack));
+}
+
+} // namespace rb

@@ -1,0 +1,469 @@
+#include "window/runtime/button.h"
+#include "window/runtime/checkbox.h"
+#include "window/runtime/container.h"
+#include "window/runtime/eventloop.h"
+#include "window/runtime/form.h"
+#include "window/runtime/image.h"
+#include "window/runtime/label.h"
+#include "window/runtime/scrollbar.h"
+#include "window/runtime/textbox.h"
+#include "window/runtime/timer.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include "support/scrollbarparts.h"
+
+using rb::Container;
+using rb::Image;
+using rb::ScrollBar;
+
+using rbtest::subControlCentre;
+
+namespace {
+
+QPixmap solid(QSize size, const QColor& colour) {
+    QPixmap p(size);
+    p.fill(colour);
+    return p;
+}
+
+QColor shown(QWidget& w, QPoint at) { return w.grab().toImage().pixelColor(at); }
+
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void imageTakesItsPictureSizeUnlessStretched();
+    void imagePictureIsShared();
+    void imagePositionIsKeptExactlyInContainerUnits();
+    void imageSizeIsPositiveWhereYGrowsUpward();
+    void rescalingKeepsLightControlsInPlace();
+    void imagesPaintInStackingOrderBelowWidgets();
+    void zOrderBringsToTheFront();
+    void hiddenImageIsNotShownNorHit();
+    void imageMouseDownAndClick();
+    void imageToolTipText();
+
+    void scrollBarValues_data();
+    void scrollBarValues();
+    void scrollBarChangeOnlyOnRealChanges();
+    void scrollBarArrowsWithMinAboveMax_data();
+    void scrollBarArrowsWithMinAboveMax();
+    void scrollBarThumbDragScrollsThenChangesOnce();
+
+    void checkBoxValues();
+    void buttonClickAndPicture();
+    void textBoxColours();
+    void timerIsPreciseAndFollowsItsInterval();
+    void labelPaintsItsCaption();
+
+    void formMenuEntriesAreTopLevel();
+    void endProgramSilencesEverythingOnce();
+    void closingTheWindowEndsTheProgram();
+    void doEventsRunsPendingHandlersNested();
+};
+
+void TestControls::imageTakesItsPictureSizeUnlessStretched() {
+    Container c;
+    c.resize(200, 200);
+    Image img(&c, QStringLiteral("img"));
+    img.setPicture(solid({58, 64}, Qt::red));
+    QCOMPARE(img.pixelSize(), QSizeF(58, 64));
+    QCOMPARE(img.width(), 58.0 * 15); // twips without a user scale
+    img.setPicture(solid({140, 137}, Qt::red));
+    QCOMPARE(img.pixelSize(), QSizeF(140, 137));
+    img.setPicture(solid({100, 98}, Qt::red));
+    QCOMPARE(img.pixelSize(), QSizeF(100, 98));
+
+    Image stretched(&c, QStringLiteral("stretched"));
+    stretched.setStretch(450, 420); // twips: 30 x 28 pixels
+    stretched.setPicture(solid({58, 64}, Qt::red));
+    QCOMPARE(stretched.pixelSize(), QSizeF(30, 28));
+}
+
+void TestControls::imagePictureIsShared() {
+    Container c;
+    Image a(&c, QStringLiteral("a"));
+    Image b(&c, QStringLiteral("b"));
+    a.setPicture(solid({10, 10}, Qt::red));
+    b.setPicture(a.picture());
+    QCOMPARE(b.picture().cacheKey(), a.picture().cacheKey());
+}
+
+void TestControls::imagePositionIsKeptExactlyInContainerUnits() {
+    Container c;
+    c.resize(697, 365);
+    c.setFrameLine(true);
+    c.setScale(0, 0, 800, 800);
+    Image fish(&c, QStringLiteral("fish"));
+    fish.setPicture(solid({58, 64}, Qt::red));
+    fish.move(718.f, 719.f);
+    fish.setLeft(fish.left() + 2.f);
+    QCOMPARE(fish.left(), 720.f);
+    QCOMPARE(fish.top(), 719.f);
+    fish.setLeft(123.456f);
+    QCOMPARE(fish.left(), 123.456f);
+    // Pixels: inner area 695 x 363 after the frame line.
+    QCOMPARE(fish.pixelRect().topLeft(), QPointF(1 + std::floor(123.456 / 800 * 695 + 0.5),
+                                                 1 + std::floor(719.0 / 800 * 363 + 0.5)));
+    fish.setTag(QStringLiteral("3"));
+    QCOMPARE(fish.tag(), QStringLiteral("3"));
+}
+
+void TestControls::imageSizeIsPositiveWhereYGrowsUpward() {
+    Container c;
+    c.resize(349, 365);
+    c.setFrameLine(true); // inner 347 x 363
+    c.setScale(0, 32, 24, 8);
+    Image marker(&c, QStringLiteral("marker"));
+    marker.setPicture(solid({27, 26}, Qt::white));
+    QCOMPARE(marker.width(), 27.0 / 347 * 24);
+    QCOMPARE(marker.height(), 26.0 / 363 * 24);
+    QVERIFY(marker.height() > 0);
+}
+
+void TestControls::rescalingKeepsLightControlsInPlace() {
+    Container c;
+    c.resize(349, 365);
+    c.setFrameLine(true);
+    Image marker(&c, QStringLiteral("marker"));
+    marker.setPicture(solid({27, 26}, Qt::white));
+    marker.move(2280, 900); // twips
+    const QRectF before = marker.pixelRect();
+    c.setScale(0, 32, 24, 8);
+    QCOMPARE(marker.pixelRect(), before);
+    QVERIFY(std::fabs(marker.left() - 152.0 / 347 * 24) < 1e-5);
+    QVERIFY(std::fabs(marker.top() - (32 - 60.0 / 363 * 24)) < 1e-5);
+    c.setScale(0, 0, 0, 1); // degenerate: ignored
+    QCOMPARE(c.scale().x2(), 24.0);
+}
+
+void TestControls::imagesPaintInStackingOrderBelowWidgets() {
+    Container c;
+    c.resize(100, 100);
+    c.setBackColor(Qt::black);
+    auto* widget = new QWidget(&c);
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, Qt::green);
+    widget->setPalette(pal);
+    widget->setGeometry(0, 0, 10, 10);
+    Image below(&c, QStringLiteral("below"));
+    below.setPicture(solid({40, 40}, Qt::red));
+    Image above(&c, QStringLiteral("above"));
+    above.setPicture(solid({40, 40}, Qt::blue));
+    above.move(300, 300); // twips: 20 px
+    QCOMPARE(shown(c, {5, 5}), QColor(Qt::green)); // the widget lies above every image
+    QCOMPARE(shown(c, {15, 15}), QColor(Qt::red));
+    QCOMPARE(shown(c, {30, 30}), QColor(Qt::blue)); // later images lie above earlier ones
+    QCOMPARE(shown(c, {55, 55}), QColor(Qt::blue));
+    QCOMPARE(shown(c, {90, 90}), QColor(Qt::black));
+}
+
+void TestControls::zOrderBringsToTheFront() {
+    Container c;
+    c.resize(100, 100);
+    Image a(&c, QStringLiteral("a"));
+    a.setPicture(solid({40, 40}, Qt::red));
+    Image b(&c, QStringLiteral("b"));
+    b.setPicture(solid({40, 40}, Qt::blue));
+    QCOMPARE(shown(c, {20, 20}), QColor(Qt::blue));
+    a.zOrder();
+    QCOMPARE(shown(c, {20, 20}), QColor(Qt::red));
+    QCOMPARE(c.lightControls().back(), &a);
+    QCOMPARE(c.lightControlAt({20, 20}), &a);
+}
+
+void TestControls::hiddenImageIsNotShownNorHit() {
+    Container c;
+    c.resize(100, 100);
+    c.setBackColor(Qt::black);
+    Image a(&c, QStringLiteral("a"));
+    a.setPicture(solid({40, 40}, Qt::red));
+    a.setVisible(false);
+    QCOMPARE(shown(c, {20, 20}), QColor(Qt::black));
+    QCOMPARE(c.lightControlAt({20, 20}), nullptr);
+    a.setVisible(true);
+    QCOMPARE(shown(c, {20, 20}), QColor(Qt::red));
+}
+
+void TestControls::imageMouseDownAndClick() {
+    Container c;
+    c.resize(100, 100);
+    Image a(&c, QStringLiteral("a"));
+    a.setPicture(solid({40, 40}, Qt::red));
+    QSignalSpy down(&a, &Image::mouseDown);
+    QSignalSpy click(&a, &Image::click);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    QTest::mouseClick(&c, Qt::LeftButton, {}, QPoint(10, 20));
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(click.count(), 1);
+    QCOMPARE(down.at(0).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    QCOMPARE(down.at(0).at(2).toDouble(), 150.0); // twips
+    QCOMPARE(down.at(0).at(3).toDouble(), 300.0);
+    QTest::mouseClick(&c, Qt::LeftButton, {}, QPoint(80, 80)); // beside the image
+    QCOMPARE(down.count(), 1);
+}
+
+void TestControls::imageToolTipText() {
+    Container c;
+    Image a(&c, QStringLiteral("a"));
+    a.setToolTip(QStringLiteral("linke Maustaste drücken und halten"));
+    QCOMPARE(a.toolTip(), QStringLiteral("linke Maustaste drücken und halten"));
+}
+
+void TestControls::scrollBarValues_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("value");
+
+    QTest::addRow("stock slider inside") << 0 << 32 << 20 << 20;
+    QTest::addRow("stock slider above") << 0 << 32 << 40 << 32;
+    QTest::addRow("stock slider below") << 0 << 32 << -1 << 0;
+    QTest::addRow("spinner top end") << 100 << 0 << 100 << 100;
+    QTest::addRow("spinner above") << 100 << 0 << 101 << 100;
+    QTest::addRow("spinner below") << 100 << 0 << -5 << 0;
+    QTest::addRow("spinner inside") << 100 << 0 << 36 << 36;
+    QTest::addRow("strip slider end") << 0 << 30000 << 30040 << 30000;
+}
+
+void TestControls::scrollBarValues() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, set);
+    QFETCH(int, value);
+    ScrollBar bar(nullptr, QStringLiteral("bar"));
+    bar.setOrientation(Qt::Vertical);
+    bar.setRange(min, max);
+    bar.setValue(set);
+    QCOMPARE(bar.value(), value);
+    // Qt's own bar runs 0..|max - min|, top / left end first.
+    QCOMPARE(bar.QScrollBar::value(), std::abs(value - min));
+}
+
+void TestControls::scrollBarChangeOnlyOnRealChanges() {
+    ScrollBar bar(nullptr, QStringLiteral("bar"));
+    bar.setOrientation(Qt::Horizontal);
+    bar.setRange(0, 24);
+    QSignalSpy change(&bar, &ScrollBar::change);
+    QSignalSpy scroll(&bar, &ScrollBar::scroll);
+    int seenInsideHandler = -1;
+    connect(&bar, &ScrollBar::change, this, [&] { seenInsideHandler = bar.value(); });
+    bar.setValue(5);
+    QCOMPARE(change.count(), 1);
+    QCOMPARE(seenInsideHandler, 5); // synchronous, with the new value already in place
+    bar.setValue(5);
+    QCOMPARE(change.count(), 1);
+    bar.setValue(99); // clamped to 24: a change
+    QCOMPARE(change.count(), 2);
+    bar.setValue(24);
+    QCOMPARE(change.count(), 2);
+    QCOMPARE(scroll.count(), 0);
+}
+
+void TestControls::scrollBarArrowsWithMinAboveMax_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("upArrow");
+    QTest::addColumn<int>("after");
+
+    QTest::addRow("up raises") << 10 << true << 11;
+    QTest::addRow("down lowers") << 10 << false << 9;
+    QTest::addRow("up stops at 100") << 100 << true << 100;
+    QTest::addRow("down stops at 0") << 0 << false << 0;
+}
+
+void TestControls::scrollBarArrowsWithMinAboveMax() {
+    QFETCH(int, start);
+    QFETCH(bool, upArrow);
+    QFETCH(int, after);
+    ScrollBar bar(nullptr, QStringLiteral("VScroll1"));
+    bar.setOrientation(Qt::Vertical);
+    bar.setRange(100, 0);
+    bar.setValue(start);
+    bar.resize(17, 60);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QSignalSpy change(&bar, &ScrollBar::change);
+    const QPoint at =
+        subControlCentre(bar, upArrow ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, at);
+    QCOMPARE(bar.value(), after);
+    QCOMPARE(change.count(), start == after ? 0 : 1);
+}
+
+void TestControls::scrollBarThumbDragScrollsThenChangesOnce() {
+    ScrollBar bar(nullptr, QStringLiteral("HScroll1"));
+    bar.setOrientation(Qt::Horizontal);
+    bar.setRange(0, 32);
+    bar.setValue(5);
+    bar.resize(300, 17);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QSignalSpy change(&bar, &ScrollBar::change);
+    QSignalSpy scroll(&bar, &ScrollBar::scroll);
+    const QPoint thumb = subControlCentre(bar, QStyle::SC_ScrollBarSlider);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
+    for (int dx = 10; dx <= 100; dx += 10) {
+        QTest::mouseMove(&bar, thumb + QPoint(dx, 0));
+    }
+    QVERIFY(scroll.count() >= 3);
+    QCOMPARE(change.count(), 0);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb + QPoint(100, 0));
+    QCOMPARE(change.count(), 1);
+    QVERIFY(bar.value() > 5);
+}
+
+void TestControls::checkBoxValues() {
+    rb::CheckBox box(nullptr, QStringLiteral("Check1"));
+    box.setCaption(QStringLiteral("auto"));
+    QCOMPARE(box.value(), 0);
+    box.setValue(1);
+    QCOMPARE(box.value(), 1);
+    box.setValue(2);
+    QCOMPARE(box.value(), 2);
+    box.setValue(0);
+    QCOMPARE(box.value(), 0);
+    QCOMPARE(box.text(), QStringLiteral("auto"));
+}
+
+void TestControls::buttonClickAndPicture() {
+    rb::Button b(nullptr, QStringLiteral("Command1"));
+    b.resize(65, 29);
+    b.setBackColor(Qt::yellow);
+    b.setPicture(solid({32, 32}, Qt::black));
+    QSignalSpy clicked(&b, &QAbstractButton::clicked);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    QTest::mouseClick(&b, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    const QImage image = b.grab().toImage();
+    QCOMPARE(image.pixelColor(32, 14), QColor(Qt::black));  // the picture, centred
+    QCOMPARE(image.pixelColor(10, 14), QColor(Qt::yellow)); // the back colour beside it
+}
+
+void TestControls::textBoxColours() {
+    rb::TextBox t(nullptr, QStringLiteral("txtTime"));
+    t.setColors(QColor(0, 0, 255), Qt::white);
+    t.setText(QStringLiteral("10"));
+    t.resize(73, 23);
+    const QImage image = t.grab().toImage();
+    QCOMPARE(image.pixelColor(3, 3), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor(0, 10), QColor(Qt::black)); // one-pixel frame line
+    QCOMPARE(t.text(), QStringLiteral("10"));
+}
+
+void TestControls::timerIsPreciseAndFollowsItsInterval() {
+    rb::Timer timer(nullptr, QStringLiteral("Timer1"));
+    timer.setInterval(250);
+    const QTimer* qt = timer.findChild<QTimer*>();
+    QVERIFY(qt != nullptr);
+    QCOMPARE(qt->timerType(), Qt::PreciseTimer); // the coarse default may fire 5 % late
+    QCOMPARE(qt->interval(), 250);
+    QSignalSpy ticks(&timer, &rb::Timer::timer);
+    timer.setInterval(5);
+    QCOMPARE(timer.interval(), 5);
+    QVERIFY(ticks.wait(1000));
+    timer.setEnabled(false);
+    const int count = ticks.count();
+    QTest::qWait(30);
+    QCOMPARE(ticks.count(), count);
+}
+
+void TestControls::labelPaintsItsCaption() {
+    Container c;
+    c.resize(100, 40);
+    c.setBackColor(Qt::black);
+    rb::Label label(&c, QStringLiteral("Label1"));
+    label.setSizeTwips(1155, 255); // 77 x 17 pixels
+    label.setColors(Qt::white, Qt::black);
+    label.setCaption(QStringLiteral("Wachstumsrate"));
+    const QImage image = c.grab().toImage();
+    QCOMPARE(image.pixelColor(76, 16), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(78, 16), QColor(Qt::black));
+    bool ink = false;
+    for (int x = 0; x < 77 && !ink; ++x) {
+        for (int y = 0; y < 17 && !ink; ++y) {
+            ink = image.pixelColor(x, y) == QColor(Qt::black);
+        }
+    }
+    QVERIFY(ink);
+}
+
+void TestControls::formMenuEntriesAreTopLevel() {
+    rb::Form form(QStringLiteral("Form1"));
+    form.addMenuEntry(QStringLiteral("cmdEnde"), QStringLiteral("Beenden"));
+    form.addMenuEntry(QStringLiteral("cmdZyk"), QStringLiteral("großer anziehender Zyklus"));
+    const QList<QAction*> actions = form.menuBar()->actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.at(0)->objectName(), QStringLiteral("cmdEnde"));
+    QCOMPARE(actions.at(1)->text(), QStringLiteral("großer anziehender Zyklus"));
+    QVERIFY(actions.at(1)->menu() == nullptr);
+    form.setClientSizeTwips(18840, 10170);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.client()->size(), QSize(1256, 678));
+}
+
+void TestControls::endProgramSilencesEverythingOnce() {
+    rb::Form form(QStringLiteral("Form1"));
+    auto* timer = new rb::Timer(&form, QStringLiteral("Timer1"));
+    auto* bar = new ScrollBar(form.client(), QStringLiteral("HScroll1"));
+    bar->setRange(0, 32);
+    int ends = 0;
+    int handlers = 0;
+    form.setEndHook([&] { ++ends; });
+    connect(bar, &ScrollBar::change, this, [&] { ++handlers; });
+    connect(timer, &rb::Timer::timer, this, [&] { ++handlers; });
+    timer->setInterval(1);
+    form.show();
+    form.endProgram();
+    form.endProgram();
+    QCOMPARE(ends, 1);
+    QVERIFY(form.hasEnded());
+    QVERIFY(!form.isVisible());
+    bar->setValue(3);
+    QTest::qWait(20);
+    QCOMPARE(handlers, 0);
+}
+
+void TestControls::closingTheWindowEndsTheProgram() {
+    rb::Form form(QStringLiteral("Form1"));
+    int ends = 0;
+    form.setEndHook([&] { ++ends; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.close();
+    QCOMPARE(ends, 1);
+    QVERIFY(form.hasEnded());
+}
+
+void TestControls::doEventsRunsPendingHandlersNested() {
+    int ran = 0;
+    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
+    QCOMPARE(ran, 0);
+    rb::doEvents();
+    QCOMPARE(ran, 2);
+    // A handler that yields runs the events queued behind it inside its own call.
+    QList<int> order;
+    QMetaObject::invokeMethod(this, [&] {
+        order << 1;
+        rb::doEvents();
+        order << 3;
+    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [&] { order << 2; }, Qt::QueuedConnection);
+    rb::doEvents();
+    QCOMPARE(order, (QList<int>{1, 2, 3}));
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
