@@ -62,14 +62,14 @@ void assignStartPictures(Form1& f) {
 
 void HScroll1_Change(Form1& f) {
     const int n = f.HScroll1->value();
-    f.txtFisch1->setText(wholeToDigits(static_cast<long long>(n)));
+    f.txtFisch1->setText(wholeToDigits(n));
     showStock(f.imgFisch1, n);
     f.stock1 = leadingNumber(QStringView(f.txtFisch1->text()));
 }
 
 void HScroll2_Change(Form1& f) {
     const int n = f.HScroll2->value();
-    f.txtFisch2->setText(wholeToDigits(static_cast<long long>(n)));
+    f.txtFisch2->setText(wholeToDigits(n));
     showStock(f.imgFisch2, n);
     f.stock2 = leadingNumber(QStringView(f.txtFisch2->text()));
 }

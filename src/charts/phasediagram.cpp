@@ -1,5 +1,6 @@
 #include "charts/phasediagram.h"
 
+#include "model/populationmodel.h"
 #include "window/form1.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/rounding.h"
@@ -10,7 +11,8 @@
 namespace rb {
 
 namespace {
-constexpr int kGridColour = 1; // dark blue
+constexpr int kGridColour = kDarkBlue;
+constexpr int kLowestPrey = 8; // the diagram's bottom edge
 
 // A point coordinate limited to lo..hi; not-a-number counts as lo.
 double limit(double v, double lo, double hi) { return std::isnan(v) ? lo : std::clamp(v, lo, hi); }
@@ -18,13 +20,13 @@ double limit(double v, double lo, double hi) { return std::isnan(v) ? lo : std::
 
 void DrawPhaseGrid(Form1& f) {
     PictureBox* d = f.picphase;
-    for (int x = 0; x <= 24; x += 4) {
+    for (int x = 0; x <= kPredatorFish; x += 4) {
         d->setDrawWidth(1);
-        d->line(x, 8, x, 32, paletteColor(kGridColour));
+        d->line(x, kLowestPrey, x, kPreyFish, paletteColor(kGridColour));
     }
-    for (int y = 8; y <= 32; y += 4) {
+    for (int y = kLowestPrey; y <= kPreyFish; y += 4) {
         d->setDrawWidth(1);
-        d->line(0, y, 24, y, paletteColor(kGridColour));
+        d->line(0, y, kPredatorFish, y, paletteColor(kGridColour));
     }
 }
 
@@ -39,8 +41,8 @@ void imgtarget_MouseDown(Form1& f) {
 }
 
 void picphase_DragOver(Form1& f, QObject*, double x, double y, DragState) {
-    f.HScroll1->setValue(roundHalfEven(limit(y, 0, 32)));
-    f.HScroll2->setValue(roundHalfEven(limit(x, 0, 24)));
+    f.HScroll1->setValue(roundHalfEven(limit(y, 0, kPreyFish)));
+    f.HScroll2->setValue(roundHalfEven(limit(x, 0, kPredatorFish)));
 }
 
 void picphase_DragDrop(Form1&, QObject* source, double x, double y) {

@@ -6,7 +6,7 @@
 namespace rb {
 
 namespace {
-constexpr int kGridColour = 1;  // dark blue
+constexpr int kGridColour = kDarkBlue;
 constexpr int kCurveWidth = 3;  // pixels, left for the generation tick's curves
 } // namespace
 

@@ -7,7 +7,7 @@ namespace rb {
 
 void HScroll3_Change(Form1& f) {
     const int v = f.HScroll3->value();
-    f.txtTime->setText(wholeToDigits(static_cast<long long>(v)));
+    f.txtTime->setText(wholeToDigits(v));
     if (v > 0) {
         f.Timer1->setInterval(5 * v);
     }

@@ -18,7 +18,7 @@ void connectParameters(Form1& f) {
     // Only Change is handled: a dragged thumb writes its box when it is released.
     const auto spinner = [&f](ScrollBar* bar, TextBox* box) {
         QObject::connect(bar, &ScrollBar::change, &f,
-                         [bar, box] { box->setText(wholeToDigits(static_cast<long long>(bar->value()))); });
+                         [bar, box] { box->setText(wholeToDigits(bar->value())); });
     };
     spinner(f.VScroll1, f.txtF1p);
     spinner(f.VScroll2, f.txtF2W);

@@ -15,10 +15,10 @@ namespace rb {
 
 namespace {
 
-constexpr int kPreyColour = 14;       // yellow
-constexpr int kPredatorColour = 9;    // light blue
-constexpr int kTrajectoryColour = 3;  // cyan
-constexpr int kDotColour = 14;        // yellow
+constexpr int kPreyColour = kYellow;
+constexpr int kPredatorColour = kLightBlue;
+constexpr int kTrajectoryColour = kCyan;
+constexpr int kDotColour = kYellow;
 constexpr long long kAutoRestart = 800;
 constexpr long long kScrollFrom = 240; // generations after this one scroll the strip
 constexpr int kScrollStep = 40;        // twips a generation
@@ -44,7 +44,7 @@ void showFeeding(Form1& f, double eaten, double newStock2) {
     const int n = roundHalfEven(eaten);
     const int picks = std::clamp(n, 0, kMaxFeedingPicks - 1) + 1;
     for (int pick = 0; pick < picks; ++pick) {
-        const int j = std::clamp(roundDown(rnd() * newStock2 + 1), 1, 24);
+        const int j = std::clamp(roundDown(rnd() * newStock2 + 1), 1, kPredatorFish);
         Image* fish = f.imgFisch2[static_cast<std::size_t>(j)];
         const int h = static_cast<int>(leadingNumber(QStringView(fish->tag())));
         const int k = roundHalfEven(1.0 - h) & 1; // odd code (moving right): picture 0
@@ -72,10 +72,10 @@ void drawTimeSeries(Form1& f, double newStock1, double newStock2) {
         }
     }
     const double g = static_cast<double>(f.generation);
-    f.picDiagramm->line(g - 1, f.stock1 / 32 * 100, g, newStock1 / 32 * 100,
-                        paletteColor(kPreyColour));
-    f.picDiagramm->line(g - 1, f.stock2 / 24 * 100, g, newStock2 / 24 * 100,
-                        paletteColor(kPredatorColour));
+    f.picDiagramm->line(g - 1, f.stock1 / kPreyCapacity * 100, g,
+                        newStock1 / kPreyCapacity * 100, paletteColor(kPreyColour));
+    f.picDiagramm->line(g - 1, f.stock2 / kPredatorMaximum * 100, g,
+                        newStock2 / kPredatorMaximum * 100, paletteColor(kPredatorColour));
 }
 
 void drawTrajectory(Form1& f, double newStock1, double newStock2) {
@@ -124,9 +124,9 @@ void GenerationTick(Form1& f) {
     f.txtFisch2Bestand->setText(stockText(newStock2));
 
     // The slider handlers set whole stocks; the commits after them keep the fractions.
-    f.HScroll1->setValue(std::clamp(roundHalfEven(newStock1), 0, 32));
+    f.HScroll1->setValue(std::clamp(roundHalfEven(newStock1), 0, kPreyFish));
     f.stock1 = newStock1;
-    f.HScroll2->setValue(std::clamp(roundHalfEven(newStock2), 0, 24));
+    f.HScroll2->setValue(std::clamp(roundHalfEven(newStock2), 0, kPredatorFish));
     f.stock2 = newStock2;
 }
 

@@ -19,6 +19,9 @@ struct GenerationResult {
 
 inline constexpr double kPreyCapacity = 32;
 inline constexpr double kPredatorMaximum = 24;
+// The same limits as whole numbers of fish: the aquarium's pictures, the stock sliders' ends.
+inline constexpr int kPreyFish = static_cast<int>(kPreyCapacity);
+inline constexpr int kPredatorFish = static_cast<int>(kPredatorMaximum);
 inline constexpr double kExtinctionThreshold = 1;
 
 // One generation step from prey stock x and predator stock y. Pure; double precision with

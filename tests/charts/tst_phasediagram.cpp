@@ -2,7 +2,7 @@
 // across the diagram to set both stocks.
 
 #include "support/drag.h"
-#include "canvasprobe.h"
+#include "support/canvasprobe.h"
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
@@ -155,22 +155,8 @@ void TestPhaseDiagram::gridLines() {
     QFETCH(bool, vertical);
     QFETCH(int, from);
     QFETCH(int, to);
-    const rb::PictureBox* d = form().picphase;
-    const QImage& canvas = d->canvas();
-    const qreal dpr = canvas.devicePixelRatio();
-
     // Vertical lines span y = 8..32 and horizontal ones x = 0..24: the whole diagram.
-    const QList<Run> runs = fullRuns(canvas, vertical, kGrid);
-    QList<int> expected;
-    for (int v = from; v <= to; v += 4) {
-        expected << (vertical ? deviceColumn(d, v, 20) : deviceRow(d, 12, v));
-    }
-    QCOMPARE(expected.size(), 7);
-    QCOMPARE(runs.size(), 7);
-    QVERIFY(oneLinePerRun(runs, expected));
-    for (const Run& run : runs) {
-        QVERIFY(run.length <= static_cast<int>(std::ceil(dpr))); // drawn with width 1
-    }
+    checkGridLines(form().picphase, vertical, from, to, 4, vertical ? 20 : 12, 7, kGrid);
 }
 
 void TestPhaseDiagram::gridLinesOnTheEdges_data() {
@@ -183,16 +169,7 @@ void TestPhaseDiagram::gridLinesOnTheEdges_data() {
 
 void TestPhaseDiagram::gridLinesOnTheEdges() {
     QFETCH(QString, edge);
-    const QImage& canvas = form().picphase->canvas();
-    if (edge == "right") {
-        QVERIFY(columnIs(canvas, canvas.width() - 1, kGrid));
-    } else if (edge == "bottom") {
-        QVERIFY(rowIs(canvas, canvas.height() - 1, kGrid));
-    } else if (edge == "left") {
-        QVERIFY(columnIs(canvas, 0, kGrid));
-    } else {
-        QVERIFY(rowIs(canvas, 0, kGrid));
-    }
+    checkGridOnEdge(form().picphase->canvas(), edge, kGrid);
 }
 
 void TestPhaseDiagram::gridIsTheOnlyDrawing() {

@@ -1,7 +1,7 @@
 // The time-series diagram: its grid as drawn into the persistent strip, the clear button "X",
 // and scrolling the strip with HScroll4.
 
-#include "canvasprobe.h"
+#include "support/canvasprobe.h"
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
@@ -97,22 +97,7 @@ void TestTimeSeries::gridLines() {
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(int, count);
-    const rb::PictureBox* d = form().picDiagramm;
-    const QImage& canvas = d->canvas();
-    const qreal dpr = canvas.devicePixelRatio();
-
-    // A line is a run of columns (rows) wholly in the grid colour: it spans the whole strip.
-    const QList<Run> runs = fullRuns(canvas, vertical, kGrid);
-    QList<int> expected;
-    for (int v = from; v <= to; v += 10) {
-        expected << (vertical ? deviceColumn(d, v, 0) : deviceRow(d, 0, v));
-    }
-    QCOMPARE(expected.size(), count);
-    QCOMPARE(runs.size(), count);
-    QVERIFY(oneLinePerRun(runs, expected));
-    for (const Run& run : runs) {
-        QVERIFY(run.length <= static_cast<int>(std::ceil(dpr))); // drawn with width 1
-    }
+    checkGridLines(form().picDiagramm, vertical, from, to, 10, 0, count, kGrid);
 }
 
 void TestTimeSeries::gridLinesOnTheEdges_data() {
@@ -125,16 +110,7 @@ void TestTimeSeries::gridLinesOnTheEdges_data() {
 
 void TestTimeSeries::gridLinesOnTheEdges() {
     QFETCH(QString, edge);
-    const QImage& canvas = form().picDiagramm->canvas();
-    if (edge == "top") {
-        QVERIFY(rowIs(canvas, 0, kGrid));
-    } else if (edge == "bottom") {
-        QVERIFY(rowIs(canvas, canvas.height() - 1, kGrid));
-    } else if (edge == "left") {
-        QVERIFY(columnIs(canvas, 0, kGrid));
-    } else {
-        QVERIFY(columnIs(canvas, canvas.width() - 1, kGrid));
-    }
+    checkGridOnEdge(form().picDiagramm->canvas(), edge, kGrid);
 }
 
 void TestTimeSeries::gridIsTheOnlyDrawing() {

@@ -5,7 +5,9 @@
 #include "charts/timeseries.h"
 #include "model/generationtick.h"
 #include "model/populationmodel.h"
+#include "support/exact.h"
 #include "support/formfixture.h"
+#include "support/snapshot.h"
 #include "window/form1.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/random.h"
@@ -22,17 +24,11 @@
 
 namespace {
 
-// Bit-exact comparison of doubles with a readable message (QCOMPARE on doubles is fuzzy).
-#define COMPARE_EXACT(actual, expected)                                                           \
-    do {                                                                                          \
-        const double a_ = (actual);                                                               \
-        const double e_ = (expected);                                                             \
-        QVERIFY2(std::bit_cast<std::uint64_t>(a_) == std::bit_cast<std::uint64_t>(e_),            \
-                 qPrintable(QStringLiteral("%1 is %2, expected %3")                               \
-                                .arg(QStringLiteral(#actual))                                     \
-                                .arg(a_, 0, 'g', 17)                                              \
-                                .arg(e_, 0, 'g', 17)));                                           \
-    } while (false)
+using rbtest::drawsBetween;
+using rbtest::modelParameters;
+using rbtest::setSlider;
+using rbtest::Snapshot;
+using rbtest::tick;
 
 struct Params {
     QString p = QStringLiteral("10");
@@ -49,49 +45,9 @@ void typeParameters(rb::Form1& f, const Params& p) {
     f.txtF2sterb->setText(p.S);
 }
 
-rb::ModelParameters modelParameters(double p, double W, double F, double S) {
-    rb::ModelParameters m;
-    m.growthRate = p;
-    m.propFactor = W;
-    m.voracity = F;
-    m.deathRate = S;
-    return m;
-}
-
-// Sets a stock slider so that its change handler runs, also when it already shows the value.
-void setSlider(rb::ScrollBar* bar, int value) {
-    if (bar->value() == value) {
-        bar->setValue(value == 0 ? 1 : 0);
-    }
-    bar->setValue(value);
-}
-
 void setStocks(rb::Form1& f, int prey, int predators) {
     setSlider(f.HScroll1, prey);
     setSlider(f.HScroll2, predators);
-}
-
-void tick(rb::Form1& f) {
-    f.stopped = false;
-    rb::GenerationTick(f);
-}
-
-// How many numbers were drawn from the random source between two copies of it.
-int drawsBetween(rb::Random before, rb::Random after) {
-    constexpr int kLook = 64;
-    std::vector<double> sequence;
-    for (int k = 0; k < kLook + 2; ++k) {
-        sequence.push_back(before.next());
-    }
-    const double a0 = after.next();
-    const double a1 = after.next();
-    for (int k = 0; k < kLook; ++k) {
-        if (sequence[static_cast<std::size_t>(k)] == a0 &&
-            sequence[static_cast<std::size_t>(k + 1)] == a1) {
-            return k;
-        }
-    }
-    return -1;
 }
 
 // The pixel whose centre a point of a picture box's coordinate system is drawn on.
@@ -101,49 +57,6 @@ QPoint drawPixel(const rb::PictureBox* box, double x, double y) {
 }
 
 QColor pixelAt(const rb::PictureBox* box, QPoint p) { return box->canvas().pixelColor(p); }
-
-struct Snapshot {
-    QString text2, fish1, fish2, stockText1, stockText2;
-    long long generation = 0;
-    double stock1 = 0, stock2 = 0;
-    int hs1 = 0, hs2 = 0, hs4 = 0;
-    float diagramLeft = 0;
-    QPointF marker;
-    QImage diagram, phase;
-    std::vector<qint64> predatorPictures;
-    std::vector<rb::LightControl*> aquariumOrder;
-    std::vector<bool> visible;
-
-    static Snapshot of(const rb::Form1& f) {
-        Snapshot s;
-        s.text2 = f.Text2->text();
-        s.fish1 = f.txtFisch1->text();
-        s.fish2 = f.txtFisch2->text();
-        s.stockText1 = f.txtFisch1Bestand->text();
-        s.stockText2 = f.txtFisch2Bestand->text();
-        s.generation = f.generation;
-        s.stock1 = f.stock1;
-        s.stock2 = f.stock2;
-        s.hs1 = f.HScroll1->value();
-        s.hs2 = f.HScroll2->value();
-        s.hs4 = f.HScroll4->value();
-        s.diagramLeft = f.picDiagramm->left();
-        s.marker = QPointF(f.imgtarget->left(), f.imgtarget->top());
-        s.diagram = f.picDiagramm->canvas().copy();
-        s.phase = f.picphase->canvas().copy();
-        for (const rb::Image* fish : f.imgFisch2) {
-            s.predatorPictures.push_back(fish->picture().cacheKey());
-        }
-        s.aquariumOrder = f.picAqua->lightControls();
-        for (const rb::Image* fish : f.imgFisch1) {
-            s.visible.push_back(fish->isVisible());
-        }
-        for (const rb::Image* fish : f.imgFisch2) {
-            s.visible.push_back(fish->isVisible());
-        }
-        return s;
-    }
-};
 
 // The predator numbers the feeding display picks with the random source as it stands now:
 // n + 1 uniform numbers, fish floor(r * newStock2 + 1) each.

@@ -5,7 +5,9 @@
 #include "control/parameters.h"
 #include "model/generationtick.h"
 #include "model/populationmodel.h"
+#include "support/exact.h"
 #include "support/formfixture.h"
+#include "support/invariants.h"
 #include "window/form1.h"
 #include "window/runtime/random.h"
 
@@ -21,22 +23,11 @@
 
 namespace {
 
-// Sets a stock slider so that its change handler runs, also when it already shows the value.
-void setSlider(rb::ScrollBar* bar, int value) {
-    if (bar->value() == value) {
-        bar->setValue(value == 0 ? 1 : 0);
-    }
-    bar->setValue(value);
-}
-
-void tick(rb::Form1& f) {
-    f.stopped = false;
-    rb::GenerationTick(f);
-}
-
-bool sameBits(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
+using rbtest::drawsBetween;
+using rbtest::inRange;
+using rbtest::sameBits;
+using rbtest::setSlider;
+using rbtest::tick;
 
 // 100 * stock rounded down as plain digits (stocks in the model's range).
 QString stockText(double stock) {
@@ -52,24 +43,6 @@ int visibleFish(const auto& fish) {
         n += fish[k]->isVisible() ? 1 : 0;
     }
     return n;
-}
-
-// How many numbers were drawn from the random source between two copies of it, or -1 when
-// more than `look`.
-int drawsBetween(rb::Random before, rb::Random after, int look) {
-    std::vector<double> sequence;
-    for (int k = 0; k < look + 2; ++k) {
-        sequence.push_back(before.next());
-    }
-    const double a0 = after.next();
-    const double a1 = after.next();
-    for (int k = 0; k <= look; ++k) {
-        if (sequence[static_cast<std::size_t>(k)] == a0 &&
-            sequence[static_cast<std::size_t>(k + 1)] == a1) {
-            return k;
-        }
-    }
-    return -1;
 }
 
 QString describe(const char* what, long long generation, double actual, double expected) {
@@ -248,11 +221,6 @@ void TestLongRun::absurdParameters() {
     const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     const std::vector<rb::ScrollBar*> sliders = {f.HScroll1, f.HScroll2, f.HScroll3, f.HScroll4,
                                                  f.VScroll1, f.VScroll2, f.VScroll3, f.VScroll4};
-    const auto inRange = [](const rb::ScrollBar* s) {
-        const int lo = std::min(s->min(), s->max());
-        const int hi = std::max(s->min(), s->max());
-        return s->value() >= lo && s->value() <= hi;
-    };
 
     constexpr int kTicks = 1000;
     int mostPicks = 0;

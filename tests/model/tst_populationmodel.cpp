@@ -1,4 +1,5 @@
 #include "model/populationmodel.h"
+#include "support/exact.h"
 
 #include <QTest>
 
@@ -13,22 +14,7 @@ Q_DECLARE_METATYPE(rb::ModelParameters)
 
 namespace {
 
-ModelParameters params(double p, double W, double F, double S) {
-    ModelParameters m;
-    m.growthRate = p;
-    m.propFactor = W;
-    m.voracity = F;
-    m.deathRate = S;
-    return m;
-}
-
-// Bit-exact comparison with a readable failure message (QCOMPARE on doubles is fuzzy).
-#define COMPARE_EXACT(actual, expected)                                                           \
-    QVERIFY2((actual) == (expected),                                                             \
-             qPrintable(QStringLiteral("%1 is %2, expected %3")                                  \
-                            .arg(#actual)                                                         \
-                            .arg(actual, 0, 'g', 17)                                              \
-                            .arg(expected, 0, 'g', 17)))
+constexpr auto params = rbtest::modelParameters;
 
 } // namespace
 

@@ -34,6 +34,7 @@
 
 using rbtest::allDigits;
 using rbtest::inRange;
+using rbtest::setSlider;
 
 namespace {
 
@@ -59,14 +60,6 @@ long long residentKb() {
         }
     }
     return -1;
-}
-
-// Sets a stock slider so that its change handler runs, also when it already shows the value.
-void setSlider(rb::ScrollBar* bar, int value) {
-    if (bar->value() == value) {
-        bar->setValue(value == 0 ? 1 : 0);
-    }
-    bar->setValue(value);
 }
 
 struct Absurd {

@@ -5,12 +5,14 @@
 // records the end instead of leaving the test program.
 
 #include "control/startup.h"
+#include "model/generationtick.h"
 #include "window/runtime/fonts.h"
 #include "window/form1.h"
 #include "window/runtime/random.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace rbtest {
 
@@ -33,6 +35,38 @@ inline std::unique_ptr<LoadedForm> loadForm(std::uint64_t seed = 1) {
     rb::connectHandlers(*loaded->form);
     rb::Form1_Load(*loaded->form);
     return loaded;
+}
+
+// Sets a slider so that its change handler runs, also when it already shows the value.
+inline void setSlider(rb::ScrollBar* bar, int value) {
+    if (bar->value() == value) {
+        bar->setValue(value == 0 ? 1 : 0);
+    }
+    bar->setValue(value);
+}
+
+// One generation tick of a running simulation.
+inline void tick(rb::Form1& f) {
+    f.stopped = false;
+    rb::GenerationTick(f);
+}
+
+// How many numbers were drawn from the random source between two copies of it, or -1 when
+// more than `look`.
+inline int drawsBetween(rb::Random before, rb::Random after, int look = 64) {
+    std::vector<double> sequence;
+    for (int k = 0; k < look + 2; ++k) {
+        sequence.push_back(before.next());
+    }
+    const double a0 = after.next();
+    const double a1 = after.next();
+    for (int k = 0; k <= look; ++k) {
+        if (sequence[static_cast<std::size_t>(k)] == a0 &&
+            sequence[static_cast<std::size_t>(k + 1)] == a1) {
+            return k;
+        }
+    }
+    return -1;
 }
 
 } // namespace rbtest

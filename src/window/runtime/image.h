@@ -30,8 +30,6 @@ public:
     // Begins a drag of this image under program control (see Drag); the release of the press
     // that began it is then a drop, not a click.
     void drag();
-    // Whether the press in progress began a drag.
-    bool dragStarted() const { return m_dragged; }
 
     QSizeF pixelSize() const override;
     void paint(QPainter& painter) const override;

@@ -159,6 +159,5 @@ QString wholeToDigits(double value) {
     return QString::fromLatin1(buf.data(), r.ptr - buf.data());
 }
 
-QString wholeToDigits(long long value) { return QString::number(value); }
 
 } // namespace rb

@@ -23,6 +23,5 @@ QString numberToText(double value);
 // minus sign where negative and no blank, exact for any finite double, 1e308 included.
 // Not-a-number and infinities give "0".
 QString wholeToDigits(double value);
-QString wholeToDigits(long long value);
 
 } // namespace rb

@@ -12,6 +12,8 @@
 #include <QList>
 #include <QPointF>
 #include <QRgb>
+#include <QString>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -107,6 +109,40 @@ inline bool oneLinePerRun(const QList<Run>& runs, QList<int> pixels) {
         }
     }
     return true;
+}
+
+// A diagram's grid lines: one line of width 1 across the whole drawing at each value
+// from..to in `step` (x values for vertical lines, y values for horizontal ones), `count` in
+// all. `across` is the other coordinate of the point whose pixel a line must hold.
+inline void checkGridLines(const rb::PictureBox* d, bool vertical, int from, int to, int step,
+                           double across, int count, QRgb grid) {
+    const QImage& canvas = d->canvas();
+    const qreal dpr = canvas.devicePixelRatio();
+    // A line is a run of columns (rows) wholly in the grid colour: it spans the whole diagram.
+    const QList<Run> runs = fullRuns(canvas, vertical, grid);
+    QList<int> expected;
+    for (int v = from; v <= to; v += step) {
+        expected << (vertical ? deviceColumn(d, v, across) : deviceRow(d, across, v));
+    }
+    QCOMPARE(expected.size(), count);
+    QCOMPARE(runs.size(), count);
+    QVERIFY(oneLinePerRun(runs, expected));
+    for (const Run& run : runs) {
+        QVERIFY(run.length <= static_cast<int>(std::ceil(dpr))); // drawn with width 1
+    }
+}
+
+// A grid line lies on the drawing's "top", "bottom", "left" or "right" edge.
+inline void checkGridOnEdge(const QImage& canvas, const QString& edge, QRgb grid) {
+    if (edge == QLatin1String("top")) {
+        QVERIFY(rowIs(canvas, 0, grid));
+    } else if (edge == QLatin1String("bottom")) {
+        QVERIFY(rowIs(canvas, canvas.height() - 1, grid));
+    } else if (edge == QLatin1String("left")) {
+        QVERIFY(columnIs(canvas, 0, grid));
+    } else {
+        QVERIFY(columnIs(canvas, canvas.width() - 1, grid));
+    }
 }
 
 } // namespace chartstest
