@@ -1,11 +1,12 @@
-// The window as designed: every control's kind, container, place, size, visibility, text,
-// range and picture before start-up runs, and the few of them that start-up changes; the
-// keyboard focus order, the menu bar, the stacking of the fish pictures, fonts, colours, the
-// controls cut off at their container's edge, the caption and the client area.
+// The window as built from its layout table: every row made into the control it describes,
+// absolute places of controls in nested containers, the keyboard focus order, the menu bar,
+// the stacking in every container, fonts, colours, the controls cut off at their container's
+// edge, the caption and the client area.
 
 #include "support/formfixture.h"
 #include "window/runtime/fonts.h"
 #include "window/form1.h"
+#include "window/layout.h"
 #include "window/pictures.h"
 
 #include <QAction>
@@ -18,311 +19,28 @@
 #include <memory>
 #include <optional>
 
+using rb::arrayName;
 using rb::Form1;
 
 namespace {
 
-constexpr double kNotGiven = -1; // a design value the layout leaves open
-
-// One control as the layout tables give it; positions and sizes in twips.
-struct ControlRow {
-    const char* name;
-    const char* kind; // picture, text, hscroll, vscroll, button, check, image, label, line
-    const char* container;
-    double left, top, width, height;
-    bool visible;
-    const char* text; // text box text, caption, or an image's tag
-    int min, max, value;
-    const char* picture; // the picture it carries, by name; "" for none or one of its own
-};
-
-int px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-QString arrayName(const char* array, int k) { return rb::arrayName(array, k); }
-
-const char* preyStartPicture(int k) {
-    static const char* const looks[] = {"preyBowLeft", "preyYellowLeft", "preyBowRight",
-                                        "preyYellowRight"};
-    return looks[k % 4];
-}
-
-// Every control except the fish arrays, as designed. `loaded`: as start-up leaves them.
-std::vector<ControlRow> controlRows(bool loaded) {
-    std::vector<ControlRow> rows = {
-        // Directly in the window, topmost first.
-        {"Picture3", "picture", "Form1", 12480, 7320, 1095, 2115, true, "", 0, 0, 0, ""},
-        {"Command5", "button", "Form1", 14400, 8220, 975, 435, true, "", 0, 0, 0, "preyFace"},
-        {"Command1", "button", "Form1", 14400, 8760, 975, 435, true, "", 0, 0, 0, "startArrow"},
-        {"Command2", "button", "Form1", 14400, 7380, 975, 675, true, "", 0, 0, 0, "stopSign"},
-        {"txtTime", "text", "Form1", 14340, 5700, 1095, 345, true, "10", 0, 0, 0, ""},
-        {"HScroll3", "hscroll", "Form1", 14340, 6060, 1095, 195, true, "", 0, 50, 50, ""},
-        {"HScroll2", "hscroll", "Form1", 12420, 6060, 1095, 195, true, "", 0, 24, 0, ""},
-        {"txtFisch2", "text", "Form1", 12420, 5700, 1095, 345, true, "0", 0, 0, 0, ""},
-        {"HScroll1", "hscroll", "Form1", 10920, 6060, 1095, 195, true, "", 0, 32, 1, ""},
-        {"txtFisch1", "text", "Form1", 10920, 5700, 1095, 345, true, "1", 0, 0, 0, ""},
-        {"txtF1p", "text", "Form1", 11160, 7320, 915, 420, true, "10", 0, 0, 0, ""},
-        {"VScroll1", "vscroll", "Form1", 10920, 7320, 255, 435, true, "", 100, 0, 10, ""},
-        {"Text2", "text", "Form1", 10440, 9480, 5235, 318, true, "Generation 0", 0, 0, 0, ""},
-        {"Text4", "text", "Form1", 10500, 2400, 375, 285, true, "20", 0, 0, 0, ""},
-        {"Text3", "text", "Form1", 12660, 5220, 375, 195, true, "12", 0, 0, 0, ""},
-        {"Check1", "check", "Form1", 9420, 5460, 735, 315, true, "auto", 0, 0, 0, ""},
-        {"picAqua", "picture", "Form1", 0, 0, 10455, 5475, true, "", 0, 0, 0, "reefAquarium"},
-        {"Picture2", "picture", "Form1", 0, 5460, 10455, 4335, true, "", 0, 0, 0, ""},
-        {"Picture1", "picture", "Form1", 10260, 0, 5415, 5475, true, "", 0, 0, 0, ""},
-        {"Image6", "image", "Form1", 5940, 9780, 945, 915, true, "", 0, 0, 0, "preyFace"},
-        {"Image5", "image", "Form1", 15600, 9240, 1500, 1470, true, "", 0, 0, 0, "predatorLeft"},
-        loaded ? ControlRow{"Image4", "image", "Form1", 16740, 540, 870, 960, true, "", 0, 0, 0,
-                            "preyPinkRight"}
-               : ControlRow{"Image4", "image", "Form1", 16740, 540, 855, 915, true, "", 0, 0, 0,
-                            ""},
-        {"Image3", "image", "Form1", 17640, 540, 930, 960, true, "", 0, 0, 0, "fishOrangeLeft"},
-        {"bildfisch(1)", "image", "Form1", 10560, 6360, 630, 585, true, "", 0, 0, 0,
-         "preyYellowLeft"},
-        {"Line1", "line", "Form1", 15660, 5460, 0, 4200, true, "", 0, 0, 0, ""},
-        {"Label1", "label", "Form1", 10920, 7740, 1155, 255, true, "Wachstumsrate", 0, 0, 0, ""},
-        {"bildfisch(2)", "image", "Form1", 11460, 6480, 810, 780, true, "", 0, 0, 0,
-         "preyBowRight"},
-        {"Image2", "image", "Form1", 14400, 6360, 945, 915, true, "", 0, 0, 0, "clockFace"},
-        {"bildfisch(0)", "image", "Form1", 16920, 9300, 930, 960, true, "", 0, 0, 0,
-         "preyBowLeft"},
-        {"Image1(1)", "image", "Form1", 12480, 6240, 1080, 1050, true, "", 0, 0, 0,
-         "predatorLeft"},
-        // The aquarium.
-        {"Text1", "text", "picAqua", 10020, 5160, 495, 285, true, "8 / 0", 0, 0, 0, ""},
-        {"txtxr", "text", "picAqua", 10080, 0, 375, 320, true, "32", 0, 0, 0, ""},
-        {"txtFisch1Bestand", "text", "picAqua", 0, 0, 795, 510, true, "", 0, 0, 0, ""},
-        {"txtFisch2Bestand", "text", "picAqua", 780, 0, 795, 510, true, "", 0, 0, 0, ""},
-        {"imgfress(1)", "image", "picAqua", 5460, 1260, 2100, 2055, !loaded, "", 0, 0, 0,
-         "eatingLeft"},
-        {"bildfisch(4)", "image", "picAqua", 8160, 1020, 870, 960, false, "", 0, 0, 0,
-         "preyPinkRight"},
-        {"imgfress(0)", "image", "picAqua", 960, 660, 2100, 2055, !loaded, "", 0, 0, 0,
-         "eatingRight"},
-        // The time-series diagram.
-        {"Command3", "button", "Picture2", 10140, 0, 315, 315, true, "X", 0, 0, 0, ""},
-        {"HScroll4", "hscroll", "Picture2", 0, 4020, 10575, 315, true, "", 0, 30000, 0, ""},
-        {"picDiagramm", "picture", "Picture2", 0, 0, 32055, 4005, true, "", 0, 0, 0, ""},
-        // The phase diagram.
-        {"txtyo", "text", "Picture1", 4980, 5160, 375, 285, true, "24", 0, 0, 0, ""},
-        {"picphase", "picture", "Picture1", 180, 0, 5235, 5475, true, "", 0, 0, 0, ""},
-        {"Command4", "button", "picphase", 4800, 0, 375, 315, true, "X", 0, 0, 0, ""},
-        {"imgtarget", "image", "picphase", 2280, 900, 405, 390, true, "", 0, 0, 0,
-         "targetCross"},
-        {"bildfisch(3)", "image", "picphase", 780, 0, 450, 420, true, "", 0, 0, 0,
-         "preyYellowRight"},
-        {"Image1(0)", "image", "picphase", 4200, 4800, 660, 630, true, "", 0, 0, 0,
-         "predatorRight"},
-        // The predator parameters.
-        {"txtF2W", "text", "Picture3", 240, 0, 855, 420, true, "32", 0, 0, 0, ""},
-        {"VScroll2", "vscroll", "Picture3", 0, 60, 255, 375, true, "", 100, 0, 32, ""},
-        {"txtF2fress", "text", "Picture3", 240, 720, 855, 420, true, "10", 0, 0, 0, ""},
-        {"VScroll3", "vscroll", "Picture3", 0, 720, 255, 435, true, "", 100, 0, 10, ""},
-        {"txtF2sterb", "text", "Picture3", 240, 1440, 855, 420, true, "10", 0, 0, 0, ""},
-        {"VScroll4", "vscroll", "Picture3", 0, 1440, 255, 435, true, "", 100, 0, 10, ""},
-        {"Label6", "label", "Picture3", 0, 1200, 1035, 435, true, "Gefräßigkeit", 0, 0, 0, ""},
-        {"Label4", "label", "Picture3", 0, 480, 1095, 315, true, "Proportional.f.", 0, 0, 0, ""},
-        {"Label8", "label", "Picture3", 0, 1860, 1095, 315, true, "Sterberate", 0, 0, 0, ""},
-    };
-    return rows;
-}
-
-// The fish pictures: their design positions are not part of the layout, and start-up
-// scatters them, so only their size, visibility, tag and picture are given.
-void addFishRows(bool loaded) {
-    for (int k = 0; k <= 32; ++k) {
-        double w = 945, h = 915;
-        QString picture = QStringLiteral("preyFace");
-        QString tag = k == 0 ? QStringLiteral("1") : QString();
-        bool visible = true;
-        if (k == 31) {
-            w = 870, h = 960, picture.clear(); // the pink fish facing left, a design picture
-        }
-        if (loaded && k >= 1) {
-            picture = QLatin1String(preyStartPicture(k));
-            w = k % 2 == 1 ? 870 : 930; // 58 or 62 pixels wide, 64 high
-            h = 960;
-            tag = QStringLiteral("1");
-            visible = k == 1;
-        } else if (loaded) {
-            visible = false;
-        }
-        const QString name = arrayName("imgFisch1", k);
-        QTest::addRow("%s", qPrintable(name))
-            << name << QStringLiteral("image") << QStringLiteral("picAqua") << kNotGiven
-            << kNotGiven << w << h << visible << tag << 0 << 0 << 0 << picture;
-    }
-    for (int k = 0; k <= 24; ++k) {
-        double w = 1590, h = 1725; // a predator seen from the front
-        if (k == 7) {
-            w = 1500, h = 1470; // the red predator facing right
-        }
-        QString picture;
-        QString tag;
-        bool visible = true;
-        if (loaded && k >= 1) {
-            picture = QLatin1String(k % 2 == 0 ? "predatorRight" : "predatorLeft");
-            w = 1500, h = 1470;
-            tag = QStringLiteral("1");
-            visible = false;
-        } else if (loaded) {
-            visible = false;
-        }
-        const QString name = arrayName("imgFisch2", k);
-        QTest::addRow("%s", qPrintable(name))
-            << name << QStringLiteral("image") << QStringLiteral("picAqua") << kNotGiven
-            << kNotGiven << w << h << visible << tag << 0 << 0 << 0 << picture;
-    }
-}
-
-void addControlTable(bool loaded) {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("top");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("picture");
-    for (const ControlRow& r : controlRows(loaded)) {
-        QTest::addRow("%s", r.name)
-            << QString::fromUtf8(r.name) << QString::fromLatin1(r.kind)
-            << QString::fromLatin1(r.container) << r.left << r.top << r.width << r.height
-            << r.visible << QString::fromUtf8(r.text) << r.min << r.max << r.value
-            << QString::fromLatin1(r.picture);
-    }
-    addFishRows(loaded);
-}
-
-// The container name a control reports: the window's client area counts as "Form1".
-QString containerName(const Form1& f, const QObject* parent) {
-    if (parent == f.client()) {
-        return QStringLiteral("Form1");
-    }
-    return parent ? parent->objectName() : QString();
-}
-
 QPixmap storePicture(const QString& name) { return rb::PictureStore::instance().picture(name); }
 
-bool samePicture(const QPixmap& shown, const QString& name) {
-    const QPixmap expected = storePicture(name);
+bool samePicture(const QPixmap& shown, const char* name) {
+    const QPixmap expected = storePicture(QLatin1String(name));
     return !expected.isNull() && shown.cacheKey() == expected.cacheKey();
 }
 
-// Checks one control of a window against a row of the control table.
-void checkControl(Form1& f, bool designState) {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QString, container);
-    QFETCH(double, left);
-    QFETCH(double, top);
-    QFETCH(double, width);
-    QFETCH(double, height);
-    QFETCH(bool, visible);
-    QFETCH(QString, text);
-    QFETCH(int, min);
-    QFETCH(int, max);
-    QFETCH(int, value);
-    QFETCH(QString, picture);
-
-    const bool positionGiven = left != kNotGiven;
-    const QRect expected(positionGiven ? px(left) : 0, positionGiven ? px(top) : 0, px(width),
-                         px(height));
-
-    auto* light = f.findChild<rb::LightControl*>(name);
-    auto* widget = f.findChild<QWidget*>(name);
-    QVERIFY2(light || widget, "no control of that name");
-    QVERIFY2(!(light && widget), "two controls of that name");
-
-    if (widget) {
-        QCOMPARE(containerName(f, widget->parentWidget()), container);
-        auto* inside = qobject_cast<rb::Container*>(widget->parentWidget());
-        QVERIFY(inside);
-        const QRect rect = widget->geometry().translated(-inside->innerRect().topLeft());
-        QCOMPARE(rect, expected);
-        QCOMPARE(!widget->isHidden(), visible);
-    } else {
-        QCOMPARE(containerName(f, light->container()), container);
-        QCOMPARE(light->isVisible(), visible);
-        const QPointF origin = light->container()->innerRect().topLeft();
-        if (kind == QLatin1String("line")) {
-            auto* line = qobject_cast<rb::Line*>(light);
-            QVERIFY(line);
-            // End points in twips; the line runs upward from its first point.
-            QCOMPARE(line->from(), QPointF(left, top + height));
-            QCOMPARE(line->to(), QPointF(left + width, top));
-        } else {
-            const QRectF rect = light->pixelRect().translated(-origin);
-            if (positionGiven) {
-                QCOMPARE(rect.toRect(), expected);
-            } else {
-                QCOMPARE(rect.size().toSize(), expected.size());
-            }
-            if (designState && positionGiven) {
-                // Before the coordinate systems are set, Left and Top are the design twips.
-                QCOMPARE(light->left(), static_cast<float>(left));
-                QCOMPARE(light->top(), static_cast<float>(top));
-            }
-        }
+// A control's rectangle in pixels from the client area's corner, cut at nothing.
+QRect absoluteRect(const Form1& f, const QString& name) {
+    if (auto* w = f.findChild<QWidget*>(name)) {
+        return QRect(w->mapTo(f.client(), QPoint(0, 0)), w->size());
     }
-
-    if (kind == QLatin1String("picture")) {
-        auto* box = qobject_cast<rb::PictureBox*>(widget);
-        QVERIFY(box);
-        if (picture.isEmpty()) {
-            QVERIFY(box->picture().isNull());
-        } else {
-            QVERIFY(samePicture(box->picture(), picture));
-        }
-    } else if (kind == QLatin1String("text")) {
-        auto* box = qobject_cast<rb::TextBox*>(widget);
-        QVERIFY(box);
-        QCOMPARE(box->text(), text);
-        QVERIFY(!box->isReadOnly());
-        QVERIFY(box->isEnabled());
-    } else if (kind == QLatin1String("hscroll") || kind == QLatin1String("vscroll")) {
-        auto* bar = qobject_cast<rb::ScrollBar*>(widget);
-        QVERIFY(bar);
-        QCOMPARE(bar->orientation(),
-                 kind == QLatin1String("hscroll") ? Qt::Horizontal : Qt::Vertical);
-        QCOMPARE(bar->min(), min);
-        QCOMPARE(bar->max(), max);
-        QCOMPARE(bar->value(), value);
-        QCOMPARE(bar->smallChange(), 1);
-        QCOMPARE(bar->largeChange(), 1);
-    } else if (kind == QLatin1String("button")) {
-        auto* button = qobject_cast<rb::Button*>(widget);
-        QVERIFY(button);
-        QCOMPARE(button->text(), text);
-        QCOMPARE(button->backColor(), QColor(255, 255, 0));
-        if (picture.isEmpty()) {
-            QVERIFY(button->picture().isNull());
-        } else {
-            QVERIFY(samePicture(button->picture(), picture));
-        }
-    } else if (kind == QLatin1String("check")) {
-        auto* box = qobject_cast<rb::CheckBox*>(widget);
-        QVERIFY(box);
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->value(), 0);
-    } else if (kind == QLatin1String("image")) {
-        auto* image = qobject_cast<rb::Image*>(light);
-        QVERIFY(image);
-        QCOMPARE(image->tag(), text);
-        if (!picture.isEmpty()) {
-            QVERIFY2(samePicture(image->picture(), picture), "not the picture named");
-        }
-    } else if (kind == QLatin1String("label")) {
-        auto* label = qobject_cast<rb::Label*>(light);
-        QVERIFY(label);
-        QCOMPARE(label->caption(), text);
-    } else {
-        QCOMPARE(kind, QStringLiteral("line"));
+    if (auto* light = f.findChild<rb::LightControl*>(name)) {
+        const QRect r = light->pixelRect().toRect();
+        return QRect(light->container()->mapTo(f.client(), r.topLeft()), r.size());
     }
+    return {};
 }
 
 QColor pixelAt(QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); }
@@ -387,10 +105,11 @@ private slots:
     void init();
     void cleanup();
 
-    void designState_data();
-    void designState();
-    void loadedState_data();
-    void loadedState();
+    void everyRowIsBuilt_data();
+    void everyRowIsBuilt();
+    void absolutePlaces_data();
+    void absolutePlaces();
+    void startUpGivesImage4ItsPictureAndEveryFishItsTag();
     void fishKeepTheirPlacesInTheAquarium();
     void timer();
     void hiddenPictureStoreNeverShows();
@@ -432,16 +151,173 @@ void TestForm1::cleanup() {
     m_design.reset();
 }
 
-void TestForm1::designState_data() { addControlTable(false); }
-
-void TestForm1::designState() {
-    QVERIFY(m_design->Image4->picture().isNull()); // start-up gives it one
-    checkControl(*m_design, true);
+void TestForm1::everyRowIsBuilt_data() {
+    QTest::addColumn<int>("row");
+    const auto rows = rb::controlRows();
+    for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
+        QTest::addRow("%s", rows[static_cast<std::size_t>(k)].name) << k;
+    }
 }
 
-void TestForm1::loadedState_data() { addControlTable(true); }
+// What a builder can get wrong: each row becomes exactly one control of its kind, in its
+// container, with its place, texts, range, picture, visibility, focus index and accessible
+// texts, before start-up has changed anything.
+void TestForm1::everyRowIsBuilt() {
+    QFETCH(int, row);
+    const rb::ControlRow& r = rb::controlRows()[static_cast<std::size_t>(row)];
+    const Form1& f = *m_design;
+    const QString name = QString::fromUtf8(r.name);
+    const QList<QObject*> named = f.findChildren<QObject*>(name);
+    QCOMPARE(named.size(), 1);
+    QObject* o = named.first();
+    const QRect place(qRound(r.place.left / 15), qRound(r.place.top / 15),
+                      qRound(r.place.width / 15), qRound(r.place.height / 15));
+    const QString container = QLatin1String(r.container);
+    const auto containerOf = [&f](const QObject* parent) {
+        return parent == f.client() ? QStringLiteral("Form1") : parent->objectName();
+    };
+    if (r.kind == rb::Kind::Timer) {
+        auto* t = qobject_cast<rb::Timer*>(o);
+        QVERIFY(t);
+        QCOMPARE(t->interval(), r.value);
+        return;
+    }
+    if (auto* w = qobject_cast<QWidget*>(o)) {
+        auto* c = qobject_cast<rb::Container*>(w->parentWidget());
+        QVERIFY(c);
+        QCOMPARE(containerOf(c), container);
+        QCOMPARE(w->geometry().translated(-c->innerRect().topLeft()), place);
+        QCOMPARE(w->property("TabIndex").toInt(), r.tabIndex);
+        QVERIFY(!w->isHidden());
+        QCOMPARE(w->accessibleName(), QString::fromUtf8(r.accessibleName));
+        QCOMPARE(w->accessibleDescription(), QString::fromUtf8(r.accessibleDescription));
+    }
+    switch (r.kind) {
+    case rb::Kind::PictureBox: {
+        auto* box = qobject_cast<rb::PictureBox*>(o);
+        QVERIFY(box);
+        QCOMPARE(box->hasFrameLine(), r.frameLine);
+        QCOMPARE(box->backColor(), QColor::fromRgb(r.back));
+        QCOMPARE(box->autoRedraw(), r.persistent);
+        QVERIFY(r.picture ? samePicture(box->picture(), r.picture) : box->picture().isNull());
+        break;
+    }
+    case rb::Kind::TextBox: {
+        auto* box = qobject_cast<rb::TextBox*>(o);
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString::fromUtf8(r.text));
+        QVERIFY(!box->isReadOnly());
+        break;
+    }
+    case rb::Kind::HScrollBar:
+    case rb::Kind::VScrollBar: {
+        auto* bar = qobject_cast<rb::ScrollBar*>(o);
+        QVERIFY(bar);
+        QCOMPARE(bar->orientation(),
+                 r.kind == rb::Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical);
+        QCOMPARE(bar->min(), r.min);
+        QCOMPARE(bar->max(), r.max);
+        QCOMPARE(bar->value(), r.value);
+        QCOMPARE(bar->smallChange(), 1);
+        QCOMPARE(bar->largeChange(), 1);
+        break;
+    }
+    case rb::Kind::Button: {
+        auto* button = qobject_cast<rb::Button*>(o);
+        QVERIFY(button);
+        QCOMPARE(button->text(), QString::fromUtf8(r.text));
+        QCOMPARE(button->backColor(), QColor(255, 255, 0));
+        QVERIFY(r.picture ? samePicture(button->picture(), r.picture)
+                          : button->picture().isNull());
+        break;
+    }
+    case rb::Kind::CheckBox: {
+        auto* box = qobject_cast<rb::CheckBox*>(o);
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString::fromUtf8(r.text));
+        QCOMPARE(box->value(), 0);
+        break;
+    }
+    case rb::Kind::Image:
+    case rb::Kind::Label: {
+        auto* light = qobject_cast<rb::LightControl*>(o);
+        QVERIFY(light);
+        QCOMPARE(containerOf(light->container()), container);
+        QCOMPARE(light->isVisible(), r.visible);
+        // Before the coordinate systems are set, Left and Top are the design twips.
+        QCOMPARE(light->left(), static_cast<float>(r.place.left));
+        QCOMPARE(light->top(), static_cast<float>(r.place.top));
+        const QRect rect = light->pixelRect().toRect().translated(
+            -light->container()->innerRect().topLeft());
+        QCOMPARE(rect, place); // images without Stretch: the size of their picture
+        QCOMPARE(light->property("accessibleName").toString(),
+                 QString::fromUtf8(r.accessibleName));
+        if (auto* image = qobject_cast<rb::Image*>(o)) {
+            QVERIFY(r.picture ? samePicture(image->picture(), r.picture)
+                              : image->picture().isNull());
+            QCOMPARE(image->toolTip(), QString::fromUtf8(r.toolTip));
+        } else {
+            QCOMPARE(qobject_cast<rb::Label*>(o)->caption(), QString::fromUtf8(r.text));
+            QCOMPARE(light->property("TabIndex").toInt(), r.tabIndex);
+        }
+        break;
+    }
+    case rb::Kind::Line: {
+        auto* line = qobject_cast<rb::Line*>(o);
+        QVERIFY(line);
+        QCOMPARE(containerOf(line->container()), container);
+        QCOMPARE(line->from(), r.lineFrom);
+        QCOMPARE(line->to(), r.lineTo);
+        break;
+    }
+    case rb::Kind::Timer:
+        break;
+    }
+}
 
-void TestForm1::loadedState() { checkControl(**m_loaded, false); }
+void TestForm1::absolutePlaces_data() {
+    // Pixels from the client area's corner, worked out by hand from the design twips (15 to a
+    // pixel) and the containers' one-pixel frame lines: picAqua, Picture2, picphase and
+    // Picture3 have one, Picture1 has none.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::addRow("picAqua") << "picAqua" << QRect(0, 0, 697, 365);
+    QTest::addRow("Text1 in picAqua") << "Text1" << QRect(669, 345, 33, 19);
+    QTest::addRow("txtFisch2Bestand in picAqua") << "txtFisch2Bestand" << QRect(53, 1, 53, 34);
+    QTest::addRow("HScroll4 in Picture2") << "HScroll4" << QRect(1, 633, 705, 21);
+    QTest::addRow("picDiagramm in Picture2") << "picDiagramm" << QRect(1, 365, 2137, 267);
+    QTest::addRow("Command3 in Picture2") << "Command3" << QRect(677, 365, 21, 21);
+    QTest::addRow("picphase in Picture1") << "picphase" << QRect(696, 0, 349, 365);
+    QTest::addRow("txtyo in Picture1") << "txtyo" << QRect(1016, 344, 25, 19);
+    QTest::addRow("Command4 in picphase") << "Command4" << QRect(1017, 1, 25, 21);
+    QTest::addRow("imgtarget in picphase") << "imgtarget" << QRect(849, 61, 27, 26);
+    QTest::addRow("bildfisch(3) in picphase") << "bildfisch(3)" << QRect(749, 1, 30, 28);
+    QTest::addRow("txtF2sterb in Picture3") << "txtF2sterb" << QRect(849, 585, 57, 28);
+    QTest::addRow("Label8 in Picture3") << "Label8" << QRect(833, 613, 73, 21);
+    QTest::addRow("Text2") << "Text2" << QRect(696, 632, 349, 21);
+}
+
+void TestForm1::absolutePlaces() {
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QCOMPARE(absoluteRect(*m_design, name), rect);
+}
+
+void TestForm1::startUpGivesImage4ItsPictureAndEveryFishItsTag() {
+    QVERIFY(m_design->Image4->picture().isNull());
+    QCOMPARE(absoluteRect(*m_design, QStringLiteral("Image4")), QRect(1116, 36, 57, 61));
+    const Form1& f = **m_loaded;
+    QVERIFY(samePicture(f.Image4->picture(), "preyPinkRight"));
+    QCOMPARE(absoluteRect(f, QStringLiteral("Image4")), QRect(1116, 36, 58, 64)); // 870 x 960
+    QCOMPARE(f.imgFisch1[0]->tag(), QStringLiteral("1"));
+    QCOMPARE(m_design->imgFisch1[1]->tag(), QString());
+    for (std::size_t k = 1; k < f.imgFisch1.size(); ++k) {
+        QCOMPARE(f.imgFisch1[k]->tag(), QStringLiteral("1"));
+    }
+    for (std::size_t k = 1; k < f.imgFisch2.size(); ++k) {
+        QCOMPARE(f.imgFisch2[k]->tag(), QStringLiteral("1"));
+    }
+}
 
 void TestForm1::fishKeepTheirPlacesInTheAquarium() {
     // Start-up scatters every fish of index 1 and up over aquarium units 0..720.
@@ -778,7 +654,7 @@ void TestForm1::surfaceColours() {
     QVERIFY(f.picphase->hasFrameLine());
     // The window: its blue behind the backdrop photograph.
     QCOMPARE(f.client()->backColor(), QColor(0, 0, 192));
-    QVERIFY(samePicture(f.client()->picture(), QStringLiteral("reefBackdrop")));
+    QVERIFY(samePicture(f.client()->picture(), "reefBackdrop"));
     QVERIFY(!f.windowIcon().isNull());
     // The check box: white "auto" on black.
     const QImage check = f.Check1->grab().toImage();
