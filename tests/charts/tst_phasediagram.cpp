@@ -73,11 +73,7 @@ private slots:
     void init();
     void cleanup();
 
-    void gridLines_data();
-    void gridLines();
-    void gridLinesOnTheEdges_data();
-    void gridLinesOnTheEdges();
-    void gridIsTheOnlyDrawing();
+    void markerIsAControlNotDrawing();
 
     void dragOverSetsStocks_data();
     void dragOverSetsStocks();
@@ -143,40 +139,8 @@ void TestPhaseDiagram::pressOnMarker(Qt::MouseButton button) {
     QTest::mousePress(d, button, {}, markerCentre());
 }
 
-void TestPhaseDiagram::gridLines_data() {
-    QTest::addColumn<bool>("vertical");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addRow("vertical: x = 0 to 24 in steps of 4") << true << 0 << 24;
-    QTest::addRow("horizontal: y = 8 to 32 in steps of 4") << false << 8 << 32;
-}
-
-void TestPhaseDiagram::gridLines() {
-    QFETCH(bool, vertical);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    // Vertical lines span y = 8..32 and horizontal ones x = 0..24: the whole diagram.
-    checkGridLines(form().picphase, vertical, from, to, 4, vertical ? 20 : 12, 7, kGrid);
-}
-
-void TestPhaseDiagram::gridLinesOnTheEdges_data() {
-    QTest::addColumn<QString>("edge");
-    QTest::addRow("x = 24 on the rightmost column") << "right";
-    QTest::addRow("y = 8 on the bottom row") << "bottom";
-    QTest::addRow("x = 0 on the leftmost column") << "left";
-    QTest::addRow("y = 32 on the top row") << "top";
-}
-
-void TestPhaseDiagram::gridLinesOnTheEdges() {
-    QFETCH(QString, edge);
-    checkGridOnEdge(form().picphase->canvas(), edge, kGrid);
-}
-
-void TestPhaseDiagram::gridIsTheOnlyDrawing() {
-    const QImage& canvas = form().picphase->canvas();
-    QCOMPARE(pixelsOtherThan(canvas, kBlack, kGrid), 0);
-    QCOMPARE(form().picphase->drawWidth(), 1);
-    // The marker is a control, not drawing: it stays out of the canvas.
+void TestPhaseDiagram::markerIsAControlNotDrawing() {
+    // It stays out of the canvas, which shows only the grid (tst_grids).
     QVERIFY(form().imgtarget->isVisible());
 }
 

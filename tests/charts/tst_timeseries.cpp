@@ -1,5 +1,5 @@
-// The time-series diagram: its grid as drawn into the persistent strip, the clear button "X",
-// and scrolling the strip with HScroll4.
+// The time-series diagram: the clear button "X" and scrolling the strip with HScroll4 (its
+// grid: tst_grids).
 
 #include "support/canvasprobe.h"
 
@@ -38,11 +38,7 @@ private slots:
     void init();
     void cleanup();
 
-    void gridLines_data();
-    void gridLines();
-    void gridLinesOnTheEdges_data();
-    void gridLinesOnTheEdges();
-    void gridIsTheOnlyDrawing();
+    void startsAtTheLeftAtGenerationZero();
     void drawWidthLeftAtThree_data();
     void drawWidthLeftAtThree();
 
@@ -83,41 +79,7 @@ void TestTimeSeries::tick(int n) {
     form().stopped = true;
 }
 
-void TestTimeSeries::gridLines_data() {
-    QTest::addColumn<bool>("vertical");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<int>("count");
-    QTest::addRow("horizontal: y = 0 to 100 in steps of 10") << false << 0 << 100 << 11;
-    QTest::addRow("vertical: x = 0 to 800 in steps of 10") << true << 0 << 800 << 81;
-}
-
-void TestTimeSeries::gridLines() {
-    QFETCH(bool, vertical);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(int, count);
-    checkGridLines(form().picDiagramm, vertical, from, to, 10, 0, count, kGrid);
-}
-
-void TestTimeSeries::gridLinesOnTheEdges_data() {
-    QTest::addColumn<QString>("edge");
-    QTest::addRow("y = 100 on the top row") << "top";
-    QTest::addRow("y = 0 on the bottom row") << "bottom";
-    QTest::addRow("x = 0 on the leftmost column") << "left";
-    QTest::addRow("x = 800 on the rightmost column") << "right";
-}
-
-void TestTimeSeries::gridLinesOnTheEdges() {
-    QFETCH(QString, edge);
-    checkGridOnEdge(form().picDiagramm->canvas(), edge, kGrid);
-}
-
-void TestTimeSeries::gridIsTheOnlyDrawing() {
-    // Grid colour and the black background only: nothing in the white foreground colour.
-    const QImage& canvas = form().picDiagramm->canvas();
-    QCOMPARE(pixelsOtherThan(canvas, kBlack, kGrid), 0);
-    QVERIFY(pixelsOtherThan(canvas, kGrid, kGrid) > 0); // and not all lines
+void TestTimeSeries::startsAtTheLeftAtGenerationZero() {
     QCOMPARE(form().picDiagramm->left(), 0.f);
     QCOMPARE(form().HScroll4->value(), 0);
     QCOMPARE(form().generation, 0LL);
