@@ -9,7 +9,6 @@
 #include <QMenuBar>
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 namespace rb {
@@ -113,9 +112,8 @@ void Form1::buildControls() {
     // bottom-most first, so that a later sibling lies above an earlier one.
     std::vector<const char*> containers;
     for (const ControlRow& row : controlRows()) {
-        if (std::ranges::none_of(containers, [&](const char* n) {
-                return qstrcmp(n, row.container) == 0;
-            })) {
+        if (std::none_of(containers.begin(), containers.end(),
+                         [&](const char* n) { return qstrcmp(n, row.container) == 0; })) {
             containers.push_back(row.container);
         }
     }
@@ -124,8 +122,9 @@ void Form1::buildControls() {
         Q_ASSERT(c);
         if (qstrcmp(containerName, "picAqua") == 0) {
             // The fish lie below every other control of the aquarium.
-            for (const char* fish : std::views::reverse(fishStacking())) {
-                const QString name = QLatin1String(fish);
+            const auto fishes = fishStacking();
+            for (auto it = fishes.rbegin(); it != fishes.rend(); ++it) {
+                const QString name = QLatin1String(*it);
                 const bool prey = name.startsWith(QLatin1String("imgFisch1"));
                 const int index = name.section(QLatin1Char('('), 1).chopped(1).toInt();
                 auto* img = new Image(c, name);
@@ -133,7 +132,9 @@ void Form1::buildControls() {
                 m_controls.insert(name, img);
             }
         }
-        for (const ControlRow& row : std::views::reverse(controlRows())) {
+        const auto rows = controlRows();
+        for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+            const ControlRow& row = *it;
             if (qstrcmp(row.container, containerName) != 0) {
                 continue;
             }

@@ -28,7 +28,7 @@ public:
     // Ends every drag of a window without a drop.
     static void cancelAll(const QWidget* window);
 
-    LightControl* source() const { return m_source; }
+    LightControl* source() const { return m_source.data(); }
 
     // Drives the drag as the pointer moves to / is released at a global position. Called by
     // the event filter; tests may call them directly.
@@ -38,7 +38,7 @@ public:
     void cancel();
 
     // The rectangle that follows the pointer (a child of the top-level window), or null.
-    QWidget* outline() const { return m_outline; }
+    QWidget* outline() const { return m_outline.data(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
