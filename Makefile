@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands for a new user: `make run` and `make test`. Both install what is missing,
 # configure into build/ and build incrementally.
 PRESET := $(if $(CI),ci,dev)
@@ -70,7 +71,7 @@ fuzz-deps:
 
 fuzz: deps fuzz-deps
 	@cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DRB_FUZZ=ON >/dev/null
+	  -DCMAKE_CXX_COMPILER=clang++ -DRB_FUZZ=ON -DRB_HARDENING=OFF >/dev/null
 	@echo "fuzz: building $(addprefix fuzz_,$(FUZZ_TARGETS)) with clang in build-fuzz/"
 	@ASAN_OPTIONS=detect_leaks=0 cmake --build build-fuzz -j $(JOBS) \
 	  --target $(addprefix fuzz_,$(FUZZ_TARGETS)) >build-fuzz/build.log 2>&1 \
