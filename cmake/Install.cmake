@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation as a desktop application: the program, its launcher, its icon in the hicolor
 # theme (the SVG and PNGs rendered at build time) and its AppStream metainfo.
 #
@@ -14,8 +15,8 @@ set(RB_DEVELOPER_NAME "Räuber-Beute Modell developers" CACHE STRING
 set(RB_HOMEPAGE_URL "" CACHE STRING "Homepage of the program (none when empty)")
 set(RB_SCREENSHOT_URL "https://raeuberbeute.de/screenshots/main-window.png" CACHE STRING
     "Address of the screenshot that software centres show")
-set(RB_PROJECT_LICENSE "" CACHE STRING
-    "SPDX license expression of the program for the metainfo (none when empty)")
+# The program's licence; the metainfo and LICENSE say the same.
+set(RB_PROJECT_LICENSE "GPL-3.0-or-later")
 
 # The program. It finds Qt in the system's library directories: no RPATH.
 set_target_properties(raeuber-beute PROPERTIES INSTALL_RPATH "")
@@ -30,8 +31,6 @@ set(rb_metainfo "${PROJECT_BINARY_DIR}/data/${RB_APP_ID}.metainfo.xml")
 configure_file("${PROJECT_SOURCE_DIR}/data/${RB_APP_ID}.metainfo.xml.in" "${rb_metainfo}" @ONLY)
 # Settings left empty leave their element out rather than empty.
 file(READ "${rb_metainfo}" rb_metainfo_text)
-string(REGEX REPLACE "[ ]*<project_license></project_license>\n" "" rb_metainfo_text
-       "${rb_metainfo_text}")
 string(REGEX REPLACE "[ ]*<url type=\"homepage\"></url>\n" "" rb_metainfo_text
        "${rb_metainfo_text}")
 file(WRITE "${rb_metainfo}" "${rb_metainfo_text}")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed program:
 #
 #   cmake --build build --target package     (or: cd build && cpack)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on a virtual display, waits, and saves a screenshot of the screen.
 # Usage: tools/screenshot.sh OUT.png [SECONDS] [xdotool commands...]
 set -euo pipefail

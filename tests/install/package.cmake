@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and unpacks it into a scratch root:
 #   cmake -D BUILD_DIR=<build tree> -D OUT=<scratch dir> -D VERSION=<x.y.z> -P package.cmake
 # leaves OUT/package.deb and OUT/root/.

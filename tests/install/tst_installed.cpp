@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks an installed copy of the program under a root directory (RB_INSTALL_ROOT): the
 // program, its launcher, its icons and its metainfo, and how they refer to each other. With
 // RB_PACKAGE naming a .deb, also the package's control fields.
@@ -54,8 +55,8 @@ QMap<QString, QString> readLauncher() {
     return keys;
 }
 
-// Selected facts of the metainfo: "id", "launchable", "release", "binary", "screenshot",
-// "content_rating", "summary" and "summary[de]".
+// Selected facts of the metainfo: "id", "project_license", "launchable", "release", "binary",
+// "screenshot", "content_rating", "summary" and "summary[de]".
 QMap<QString, QString> readMetainfo() {
     QMap<QString, QString> facts;
     QFile file(metainfoPath());
@@ -72,6 +73,9 @@ QMap<QString, QString> readMetainfo() {
             const auto lang = xml.attributes().value(QStringLiteral("xml:lang")).toString();
             if (where == QLatin1String("component/id")) {
                 facts.insert(QStringLiteral("id"), xml.readElementText());
+                path.removeLast();
+            } else if (where == QLatin1String("component/project_license")) {
+                facts.insert(QStringLiteral("project_license"), xml.readElementText());
                 path.removeLast();
             } else if (where == QLatin1String("component/launchable")) {
                 facts.insert(QStringLiteral("launchable"), xml.readElementText());
@@ -250,6 +254,8 @@ void TestInstalled::metainfo_data() {
     QTest::addColumn<QString>("fact");
     QTest::addColumn<QString>("value");
     QTest::newRow("id") << QStringLiteral("id") << kAppId;
+    QTest::newRow("licence") << QStringLiteral("project_license")
+                             << QStringLiteral("GPL-3.0-or-later");
     QTest::newRow("release is this version")
         << QStringLiteral("release") << QStringLiteral(RB_VERSION);
     QTest::newRow("program") << QStringLiteral("binary") << QStringLiteral("raeuber-beute");
