@@ -7,6 +7,7 @@ out=$1
 wait=${2:-2}
 shift 2 || true
 program=${RB_PROGRAM:-build/raeuber-beute}
+"$(dirname "$0")/install-deps.sh" docs
 xvfb-run -a -s '-screen 0 1600x1000x24' bash -c '
   "$1" & pid=$!
   sleep "$2"
