@@ -89,12 +89,13 @@ fuzz:
 
 # Installs into PREFIX (default /usr/local); DESTDIR=... stages it somewhere else.
 PREFIX ?= /usr/local
-install: build
+install: configure
+	@cmake --build build -j $(JOBS) --target rb_install_files
 	@cmake --install build --prefix $(PREFIX)
 
-# The Debian package build/raeuber-beute_<version>_<arch>.deb.
-package: build
-	@cmake --build build --target package
+# The Debian package build/raeuber-beute_<version>-<revision>_<arch>.deb.
+package: configure
+	@cmake --build build -j $(JOBS) --target deb
 
 clean:
 	rm -rf build build-asan build-fuzz
