@@ -7,7 +7,7 @@ PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps deps-run deps-test deps-lint deps-docs configure build run test bench clean \
-        asan-test lint fuzz install package
+        asan-test lint format format-check fuzz install package
 
 all: build
 
@@ -62,6 +62,19 @@ lint: deps-lint
 # CastIntegerToAddressAtReturn in dragdrop.h: cppcheck takes QPointer<T>'s conversion to T*
 #   (returning a QPointer member as a plain pointer) for an integer cast to an address.
 CPPCHECK_SUPPRESS := --suppress=CastIntegerToAddressAtReturn:src/window/dragdrop.h
+
+# clang-format (style in .clang-format) on every tracked C++ file under FORMAT_DIRS (every
+# file there outside a git checkout): `make format` rewrites them, `make format-check` fails
+# on any that is not formatted.
+FORMAT_DIRS ?= src tests bench tools fuzz
+FORMAT_FILES = $(shell git ls-files -- $(foreach d,$(FORMAT_DIRS),'$(d)/*.cpp' '$(d)/*.h') \
+                 2>/dev/null || find $(FORMAT_DIRS) -name '*.cpp' -o -name '*.h')
+format: deps-lint
+	@clang-format -i $(FORMAT_FILES)
+
+format-check: deps-lint
+	@echo "clang-format on $(FORMAT_DIRS)"
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
 # libFuzzer targets built with clang in build-fuzz/, each run for FUZZ_SECONDS from the
 # committed corpus under tests/fuzz/corpus/ (new inputs land in build-fuzz/corpus/, finds as
