@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation as a desktop application: the program, its launcher, its icon in the hicolor
-# theme (the SVG and PNGs rendered at build time), its AppStream metainfo and its manual pages
-# in English and German, and the copyright file.
+# theme (the SVG and PNGs rendered at build time), its AppStream metainfo, its manual pages
+# in English and German, the copyright file and the guide for teachers.
 #
 #   cmake --install build --prefix /usr     (DESTDIR=... for a staging root)
 #
@@ -102,9 +102,14 @@ foreach(lang IN ITEMS en de)
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${rb_man_pages})
 
-# The copyright file in Debian's machine-readable format.
+# The copyright file in Debian's machine-readable format, and the guide for teachers with its
+# pictures.
 rb_configure_text("${PROJECT_SOURCE_DIR}/data/copyright.in" "${PROJECT_BINARY_DIR}/data/copyright")
 rb_install_file("${PROJECT_BINARY_DIR}/data/copyright" "${RB_DOC_DIR}")
+file(GLOB rb_guide_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/anleitung-*.png")
+foreach(file IN ITEMS "${PROJECT_SOURCE_DIR}/docs/anleitung.md" ${rb_guide_pictures})
+  rb_install_file("${file}" "${RB_DOC_DIR}")
+endforeach()
 
 # The icon: the vector picture as it is, and PNGs of every size rendered from it.
 rb_install_file("${PROJECT_SOURCE_DIR}/assets/appIcon.svg"

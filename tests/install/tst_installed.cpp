@@ -214,6 +214,7 @@ void TestInstalled::files_data() {
     QTest::newRow("German manual page")
         << QStringLiteral("share/man/de/man1/raeuber-beute.1.gz") << false;
     QTest::newRow("copyright") << QStringLiteral("share/doc/raeuber-beute/copyright") << false;
+    QTest::newRow("guide") << QStringLiteral("share/doc/raeuber-beute/anleitung.md") << false;
 }
 
 void TestInstalled::files() {
