@@ -11,8 +11,9 @@ include(GNUInstallDirs)
 
 include("${PROJECT_SOURCE_DIR}/data/app.cmake")
 
+# The release date is given for the metainfo, the manual pages and the package's changelog.
 set(RB_RELEASE_DATE "2026-12-09" CACHE STRING
-    "Release date (YYYY-MM-DD) of version ${PROJECT_VERSION}, for the metainfo, the manual pages and the package's changelog")
+    "Release date (YYYY-MM-DD) of version ${PROJECT_VERSION}")
 set(RB_DEVELOPER_NAME "Räuber-Beute Modell developers" CACHE STRING
     "Developer named in the metainfo, the copyright file and as the package maintainer")
 set(RB_HOMEPAGE_URL "" CACHE STRING "Homepage of the program (none when empty)")

@@ -12,7 +12,8 @@ rm -rf "$work"
 mkdir -p "$work"
 failures=0
 
-run_packages="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation"
+run_packages="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev"
+run_packages+=" fonts-liberation"
 test_packages="xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file lintian"
 install_flags="-y -qq --no-install-recommends"
 
@@ -33,7 +34,10 @@ machine() {
         id) echo 'if [ "$1" = -u ]; then echo "$STUB_UID"; else echo pupil; fi' ;;
         dpkg-query)
           echo 'for p; do :; done'
-          echo 'case " $STUB_INSTALLED " in *" $p "*) printf "install ok installed" ;; *) exit 1 ;; esac' ;;
+          echo 'case " $STUB_INSTALLED " in'
+          echo '  *" $p "*) printf "install ok installed" ;;'
+          echo '  *) exit 1 ;;'
+          echo 'esac' ;;
         apt-get) echo 'echo "apt-get $*" >>"$STUB_LOG"' ;;
         sudo=nopasswd) echo 'echo "sudo $*" >>"$STUB_LOG"; [ "$1" = -n ] && shift; exec "$@"' ;;
         sudo=passwd)
