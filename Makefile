@@ -1,25 +1,35 @@
-# Two commands for a new user: `make run` and `make test`. Both install what is missing,
-# configure into build/ and build incrementally.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Two commands for a new user: `make run` and `make test`. Each installs what it is missing
+# (tools/install-deps.sh: `run` only what building and running the program needs, `test` the
+# test tools as well), configures into build/ and builds incrementally: `make run` only the
+# program, `make test` everything.
 PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean asan-test lint fuzz fuzz-deps install package
+.PHONY: all deps deps-run deps-test deps-lint deps-docs configure build run test bench clean \
+        asan-test lint format format-check fuzz install package
 
 all: build
 
+# Everything any target here needs.
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh run test lint docs
 
-configure: deps
+deps-run deps-test deps-lint deps-docs:
+	@tools/install-deps.sh $(@:deps-%=%)
+
+configure: deps-run
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
 	@cmake --build build -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build build -j $(JOBS) --target raeuber-beute
 	@tools/run.sh build/raeuber-beute
 
-test: build
+test: deps-test configure
+	@cmake --build build -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS)
 
 # Speed figures of this machine (offscreen; takes about half a minute).
@@ -29,7 +39,7 @@ bench: configure
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/; any report fails it.
-asan-test: deps
+asan-test: deps-test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
@@ -37,7 +47,7 @@ asan-test: deps
 # clang-tidy (checks in .clang-tidy) and cppcheck on src/, with the compile database of the
 # build in build/ (LINT_DIR to use another); any finding fails it.
 LINT_DIR ?= build
-lint: deps
+lint: deps-lint
 	@cmake --preset $(PRESET) -B $(LINT_DIR) >/dev/null
 	@echo "clang-tidy on src/"
 	@run-clang-tidy -quiet -p $(LINT_DIR) -j $(JOBS) '^$(CURDIR)/src/.*\.cpp$$' \
@@ -46,31 +56,30 @@ lint: deps
 	@echo "cppcheck on src/"
 	@cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --library=qt \
 	  --enable=warning,performance,portability --inline-suppr \
-	  --suppress=missingIncludeSystem $(CPPCHECK_SUPPRESS) -I src -j $(JOBS) src
+	  --suppress=missingIncludeSystem -I src -j $(JOBS) src
 
-# cppcheck's findings that are wrong for this code:
-# CastIntegerToAddressAtReturn in dragdrop.h: cppcheck takes QPointer<T>'s conversion to T*
-#   (returning a QPointer member as a plain pointer) for an integer cast to an address.
-CPPCHECK_SUPPRESS := --suppress=CastIntegerToAddressAtReturn:src/window/dragdrop.h
+# clang-format (style in .clang-format) on every tracked C++ file under FORMAT_DIRS (every
+# file there outside a git checkout): `make format` rewrites them, `make format-check` fails
+# on any that is not formatted.
+FORMAT_DIRS ?= src tests bench tools fuzz
+FORMAT_FILES = $(shell git ls-files -- $(foreach d,$(FORMAT_DIRS),'$(d)/*.cpp' '$(d)/*.h') \
+                 2>/dev/null || find $(FORMAT_DIRS) -name '*.cpp' -o -name '*.h')
+format: deps-lint
+	@clang-format -i $(FORMAT_FILES)
+
+format-check: deps-lint
+	@echo "clang-format on $(FORMAT_DIRS)"
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
 
 # libFuzzer targets built with clang in build-fuzz/, each run for FUZZ_SECONDS from the
 # committed corpus under tests/fuzz/corpus/ (new inputs land in build-fuzz/corpus/, finds as
 # crash-* files in build-fuzz/). Not part of `make test`.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := leadingnumber generation
-fuzz-deps:
-	@missing=$$(for p in clang libclang-rt-14-dev; do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "fuzz: installing $$missing"; \
-	  if [ "$$(id -u)" -eq 0 ]; then s=; else s="sudo -n"; fi; \
-	  DEBIAN_FRONTEND=noninteractive $$s apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $$s apt-get install -y -qq --no-install-recommends $$missing >/dev/null; \
-	fi
-
-fuzz: deps fuzz-deps
+fuzz:
+	@tools/install-deps.sh fuzz
 	@cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_COMPILER=clang++ -DRB_FUZZ=ON >/dev/null
+	  -DCMAKE_CXX_COMPILER=clang++ -DRB_FUZZ=ON -DRB_HARDENING=OFF >/dev/null
 	@echo "fuzz: building $(addprefix fuzz_,$(FUZZ_TARGETS)) with clang in build-fuzz/"
 	@ASAN_OPTIONS=detect_leaks=0 cmake --build build-fuzz -j $(JOBS) \
 	  --target $(addprefix fuzz_,$(FUZZ_TARGETS)) >build-fuzz/build.log 2>&1 \
@@ -88,12 +97,13 @@ fuzz: deps fuzz-deps
 
 # Installs into PREFIX (default /usr/local); DESTDIR=... stages it somewhere else.
 PREFIX ?= /usr/local
-install: build
+install: configure
+	@cmake --build build -j $(JOBS) --target rb_install_files
 	@cmake --install build --prefix $(PREFIX)
 
-# The Debian package build/raeuber-beute_<version>_<arch>.deb.
-package: build
-	@cmake --build build --target package
+# The Debian package build/raeuber-beute_<version>-<revision>_<arch>.deb.
+package: configure
+	@cmake --build build -j $(JOBS) --target deb
 
 clean:
 	rm -rf build build-asan build-fuzz

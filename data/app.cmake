@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The application's identity as the desktop sees it: the launcher, the icon and the metainfo
 # are named after RB_APP_ID. Shared by the install rules and their tests.
 set(RB_APP_ID "de.raeuberbeute.RaeuberBeute")

@@ -1,27 +1,104 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running the program need.
-# Idempotent: does nothing when every package is present. Needs root or sudo to install.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing for the named uses, and nothing when nothing is:
+#
+#   tools/install-deps.sh run     building and running the program (make run)
+#   tools/install-deps.sh test    ... and the tests (make test, make asan-test)
+#   tools/install-deps.sh lint    ... and the static checks and formatting (make lint, make format)
+#   tools/install-deps.sh fuzz    ... and clang with libFuzzer (make fuzz)
+#   tools/install-deps.sh docs    ... and the screenshot tool (tools/screenshot.sh)
+#
+# Every use includes "run". Where CMake 3.25, a C++20 compiler and Qt 6.4 are found (a scratch
+# configure of cmake/toolchain-check), their packages are not installed, on any distribution.
+# Everything else is looked up with dpkg-query on Debian and its kin, and by its command
+# elsewhere, and installed with apt-get: as root directly, otherwise through sudo, which may
+# ask for the password when there is a terminal. Where that cannot be done, the message names
+# the packages to install.
 set -euo pipefail
 
-packages=(
-  # toolchain
-  g++ cmake make
-  # Qt 6 widgets, SVG and test modules, with the platform plugins (xcb, offscreen)
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  # fonts standing in for the window's classic faces
-  fonts-liberation
-  # real-window tests and screenshots
-  xvfb xauth xdotool imagemagick
-  # static checks (make lint): clang-tidy and cppcheck
-  clang-tidy cppcheck
-  # install and package checks: launcher and metainfo validators, Debian packaging
-  desktop-file-utils appstream dpkg-dev file
+root=$(cd "${0%/*}/.." && pwd)
+
+# Debian packages of each use. "package:command" names the command that shows the package is
+# there on a system without dpkg; a package without one is only checked with dpkg.
+toolchain=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev)
+declare -A uses=(
+  # the fonts standing in for the window's classic faces
+  [run]="fonts-liberation"
+  # real-window tests on a virtual display; launcher and metainfo validators; the package
+  # and its checks
+  [test]="xvfb:xvfb-run xauth:xauth xdotool:xdotool desktop-file-utils:desktop-file-validate
+          appstream:appstreamcli dpkg-dev:dpkg-shlibdeps file:file lintian:lintian"
+  [lint]="clang-tidy:run-clang-tidy cppcheck:cppcheck clang-format:clang-format"
+  [fuzz]="clang:clang++ libclang-rt-14-dev"
+  [docs]="xvfb:xvfb-run xauth:xauth xdotool:xdotool imagemagick:import"
 )
 
+say() { echo "install-deps: $*" >&2; }
+
+if [ $# -eq 0 ]; then
+  set -- run
+fi
+wanted=()
+for use in run "$@"; do
+  if [ -z "${uses[$use]+set}" ]; then
+    say "unknown use \"$use\" (run, test, lint, fuzz, docs)"
+    exit 2
+  fi
+  for entry in ${uses[$use]}; do
+    [[ " ${wanted[*]} " == *" $entry "* ]] || wanted+=("$entry")
+  done
+done
+
+have_dpkg=false
+if command -v dpkg-query >/dev/null 2>&1; then
+  have_dpkg=true
+fi
+
+installed() { # package[:command]
+  local package=${1%%:*} command=${1#*:}
+  if $have_dpkg; then
+    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]]
+  elif [ "$command" != "$1" ]; then
+    command -v "$command" >/dev/null 2>&1
+  else
+    true
+  fi
+}
+
+probe_error=""
+toolchain_found() {
+  command -v cmake >/dev/null 2>&1 || { probe_error="cmake is not installed"; return 1; }
+  local dir out rc=0
+  dir=$(mktemp -d)
+  out=$(cmake -S "$root/cmake/toolchain-check" -B "$dir" 2>&1) || rc=$?
+  rm -rf "$dir"
+  if [ $rc -ne 0 ]; then
+    # The first line of CMake's message says what is missing.
+    local line seen=false
+    while IFS= read -r line; do
+      if $seen && [ -n "${line// /}" ]; then
+        probe_error=${line#"${line%%[! ]*}"}
+        break
+      fi
+      [[ $line == "CMake Error"* ]] && seen=true
+    done <<<"$out"
+    return 1
+  fi
+}
+
 missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
-    missing+=("$p")
+toolchain_missing=false
+for p in "${toolchain[@]}"; do
+  if ! $have_dpkg || ! installed "$p"; then
+    toolchain_missing=true
+  fi
+done
+if $toolchain_missing && ! toolchain_found; then
+  missing+=("${toolchain[@]}")
+fi
+for entry in "${wanted[@]}"; do
+  if ! installed "$entry"; then
+    missing+=("${entry%%:*}")
   fi
 done
 
@@ -29,16 +106,49 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
+if ! command -v apt-get >/dev/null 2>&1; then
+  if [[ " ${missing[*]} " == *" qt6-base-dev "* ]]; then
+    say "building needs CMake 3.25 or newer, a C++20 compiler and Qt 6.4 or newer with its SVG"
+    say "module (${probe_error:-not found}). There is no apt-get here; please install them:"
+    say "  Debian, Ubuntu: g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation"
+    say "  Fedora:         gcc-c++ cmake make qt6-qtbase-devel qt6-qtsvg-devel liberation-fonts"
+    say "  openSUSE:       gcc-c++ cmake make qt6-base-devel qt6-svg-devel liberation-fonts"
+    say "  Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation"
+    exit 1
+  fi
+  others=()
+  for p in "${missing[@]}"; do
+    # The program runs with other fonts too: not worth stopping for.
+    [ "$p" = fonts-liberation ] || others+=("$p")
+  done
+  if [ ${#others[@]} -gt 0 ]; then
+    say "there is no apt-get here; please install these, as your distribution names them:"
+    say "  ${others[*]}"
+    exit 1
+  fi
+  exit 0
+fi
+
 if [ "$(id -u)" -eq 0 ]; then
-  sudo=()
+  as_root=()
+  say "installing ${missing[*]}"
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-  sudo=(sudo -n)
+  as_root=(sudo -n)
+  say "installing with sudo: ${missing[*]}"
+elif command -v sudo >/dev/null 2>&1 && (: </dev/tty) 2>/dev/null; then
+  as_root=(sudo)
+  say "installing with sudo, which may ask for your password: ${missing[*]}"
 else
-  echo "install-deps: cannot install as $(id -un) without root or sudo; please install: ${missing[*]}" >&2
+  if command -v sudo >/dev/null 2>&1; then
+    why="sudo needs a password and there is no terminal to ask for it"
+  else
+    why="not root, and there is no sudo"
+  fi
+  say "cannot install as $(id -un): $why. Please install, as root:"
+  say "  apt-get install ${missing[*]}"
   exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,15 +1,18 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # reefpainter: paints the two reef photographs (fixed seed, reproducible); the build runs it
-# for rb_window (src/window/pictures.cmake).
+# for rb_window (src/window/CMakeLists.txt).
 qt_add_executable(reefpainter reefpainter/main.cpp reefpainter/reefscene.h reefpainter/reefscene.cpp)
 set_target_properties(reefpainter PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
 target_link_libraries(reefpainter PRIVATE Qt6::Gui rb_warnings)
 
 # contact-sheet: every picture at the size the window shows it, on the aquarium photograph
 # and on black, with names, into one PNG. The test run produces build/contact-sheet.png.
-qt_add_executable(contact-sheet contactsheet/main.cpp)
-set_target_properties(contact-sheet PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
-target_link_libraries(contact-sheet PRIVATE rb_window Qt6::Gui rb_warnings)
-add_test(NAME contact_sheet
-         COMMAND contact-sheet "${CMAKE_BINARY_DIR}/contact-sheet.png")
-set_tests_properties(contact_sheet PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
+if(BUILD_TESTING)
+  qt_add_executable(contact-sheet contactsheet/main.cpp)
+  set_target_properties(contact-sheet PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
+  target_link_libraries(contact-sheet PRIVATE rb_window Qt6::Gui rb_warnings)
+  add_test(NAME contact_sheet
+           COMMAND contact-sheet "${CMAKE_BINARY_DIR}/contact-sheet.png")
+  set_tests_properties(contact_sheet PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
+endif()

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built program into a scratch root, as `cmake --install` does for a system:
 #   cmake -D BUILD_DIR=<build tree> -D ROOT=<scratch root> -P stage.cmake
 foreach(var BUILD_DIR ROOT)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the window: a German name for every control a person uses,
 // the right roles, the values of the scroll bars as the program counts them, and the pictures
 // and labels drawn on containers as children of their container.

@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks an installed copy of the program under a root directory (RB_INSTALL_ROOT): the
-// program, its launcher, its icons and its metainfo, and how they refer to each other. With
-// RB_PACKAGE naming a .deb, also the package's control fields.
+// program, its launcher, its icons, its metainfo, its manual pages and its documents, and how
+// they refer to each other. With RB_PACKAGE naming a .deb, also the package's control fields
+// and changelog.
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
 #include <QMap>
 #include <QProcess>
 #include <QSvgRenderer>
@@ -54,8 +58,8 @@ QMap<QString, QString> readLauncher() {
     return keys;
 }
 
-// Selected facts of the metainfo: "id", "launchable", "release", "binary", "screenshot",
-// "content_rating", "summary" and "summary[de]".
+// Selected facts of the metainfo: "id", "project_license", "launchable", "release", "binary",
+// "screenshot", "content_rating", "summary" and "summary[de]".
 QMap<QString, QString> readMetainfo() {
     QMap<QString, QString> facts;
     QFile file(metainfoPath());
@@ -72,6 +76,9 @@ QMap<QString, QString> readMetainfo() {
             const auto lang = xml.attributes().value(QStringLiteral("xml:lang")).toString();
             if (where == QLatin1String("component/id")) {
                 facts.insert(QStringLiteral("id"), xml.readElementText());
+                path.removeLast();
+            } else if (where == QLatin1String("component/project_license")) {
+                facts.insert(QStringLiteral("project_license"), xml.readElementText());
                 path.removeLast();
             } else if (where == QLatin1String("component/launchable")) {
                 facts.insert(QStringLiteral("launchable"), xml.readElementText());
@@ -104,15 +111,54 @@ QMap<QString, QString> readMetainfo() {
     return facts;
 }
 
-QString controlField(const QString& field) {
+// The standard output of a command, or a text saying that it failed.
+QString output(const QString& program, const QStringList& args) {
     QProcess p;
-    p.start(QStringLiteral("dpkg-deb"),
-            {QStringLiteral("-f"), qEnvironmentVariable("RB_PACKAGE"), field});
+    p.start(program, args);
     if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-        return QStringLiteral("<dpkg-deb failed: %1>")
-            .arg(QString::fromUtf8(p.readAllStandardError()));
+        return QStringLiteral("<%1 failed: %2>")
+            .arg(program, QString::fromUtf8(p.readAllStandardError()));
     }
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString controlField(const QString& field) {
+    return output(QStringLiteral("dpkg-deb"),
+                  {QStringLiteral("-f"), qEnvironmentVariable("RB_PACKAGE"), field})
+        .trimmed();
+}
+
+// The lines of an installed gzip file. Debian's tools compress without a time stamp (bytes 4
+// to 7 of the header), so that the same text gives the same package.
+QStringList gunzippedLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {QStringLiteral("<cannot open %1>").arg(path)};
+    }
+    const QByteArray header = file.read(8);
+    if (header.size() != 8 || header.mid(4, 4) != QByteArray(4, '\0')) {
+        return {QStringLiteral("<%1 has a time stamp>").arg(path)};
+    }
+    return output(QStringLiteral("gzip"), {QStringLiteral("-dc"), path}).split(QLatin1Char('\n'));
+}
+
+// The paragraphs of a Debian control-style file, each as its lines.
+QList<QStringList> paragraphs(const QString& path) {
+    QFile file(path);
+    QList<QStringList> result{{}};
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return result;
+    }
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.isEmpty()) {
+            if (!result.last().isEmpty()) {
+                result.append(QStringList());
+            }
+        } else {
+            result.last().append(line);
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -137,10 +183,16 @@ private slots:
     void metainfo();
     void metainfoNamesTheInstalledLauncher();
 
+    void manualPages_data();
+    void manualPages();
+    void copyrightFile();
+    void programIsHardened();
+
     void packageDepends_data();
     void packageDepends();
     void packageFields_data();
     void packageFields();
+    void packageChangelog();
 };
 
 void TestInstalled::initTestCase() {
@@ -158,6 +210,11 @@ void TestInstalled::files_data() {
                               << false;
     QTest::newRow("scalable icon")
         << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId) << false;
+    QTest::newRow("manual page") << QStringLiteral("share/man/man1/raeuber-beute.1.gz") << false;
+    QTest::newRow("German manual page")
+        << QStringLiteral("share/man/de/man1/raeuber-beute.1.gz") << false;
+    QTest::newRow("copyright") << QStringLiteral("share/doc/raeuber-beute/copyright") << false;
+    QTest::newRow("guide") << QStringLiteral("share/doc/raeuber-beute/anleitung.md") << false;
 }
 
 void TestInstalled::files() {
@@ -250,6 +307,8 @@ void TestInstalled::metainfo_data() {
     QTest::addColumn<QString>("fact");
     QTest::addColumn<QString>("value");
     QTest::newRow("id") << QStringLiteral("id") << kAppId;
+    QTest::newRow("licence") << QStringLiteral("project_license")
+                             << QStringLiteral("GPL-3.0-or-later");
     QTest::newRow("release is this version")
         << QStringLiteral("release") << QStringLiteral(RB_VERSION);
     QTest::newRow("program") << QStringLiteral("binary") << QStringLiteral("raeuber-beute");
@@ -307,7 +366,7 @@ void TestInstalled::packageFields_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
     QTest::newRow("package") << QStringLiteral("Package") << QStringLiteral("raeuber-beute");
-    QTest::newRow("version") << QStringLiteral("Version") << QStringLiteral(RB_VERSION);
+    QTest::newRow("version") << QStringLiteral("Version") << QStringLiteral(RB_PACKAGE_VERSION);
     QTest::newRow("section") << QStringLiteral("Section") << QStringLiteral("education");
 }
 
@@ -320,7 +379,104 @@ void TestInstalled::packageFields() {
     QCOMPARE(controlField(field), value);
     // A maintainer with an address, and a description with a summary line and more.
     QVERIFY(controlField(QStringLiteral("Maintainer")).contains(QLatin1Char('<')));
+    QVERIFY(!controlField(QStringLiteral("Maintainer")).contains(QLatin1String("@localhost")));
     QVERIFY(controlField(QStringLiteral("Description")).count(QLatin1Char('\n')) >= 2);
+}
+
+void TestInstalled::manualPages_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("sections");
+    QTest::newRow("English") << QStringLiteral("share/man/man1/raeuber-beute.1.gz")
+                             << QStringList{QStringLiteral(".SH NAME"),
+                                            QStringLiteral(".SH OPTIONS"),
+                                            QStringLiteral(".SH FILES")};
+    QTest::newRow("German") << QStringLiteral("share/man/de/man1/raeuber-beute.1.gz")
+                            << QStringList{QStringLiteral(".SH BEZEICHNUNG"),
+                                           QStringLiteral(".SH OPTIONEN"),
+                                           QStringLiteral(".SH DATEIEN")};
+}
+
+void TestInstalled::manualPages() {
+    QFETCH(QString, path);
+    QFETCH(QStringList, sections);
+    const QStringList lines = gunzippedLines(installed(path));
+    const QString title = QStringLiteral(R"(.TH RAEUBER-BEUTE 1 "%1" "raeuber-beute %2" )")
+                              .arg(QStringLiteral(RB_RELEASE_DATE), QStringLiteral(RB_VERSION));
+    const auto th = std::find_if(lines.begin(), lines.end(), [](const QString& l) {
+        return l.startsWith(QLatin1String(".TH"));
+    });
+    QVERIFY2(th != lines.end(), qPrintable(lines.join(QLatin1Char('\n'))));
+    QVERIFY2(th->startsWith(title), qPrintable(*th));
+    for (const QString& section : sections) {
+        QVERIFY2(lines.contains(section), qPrintable(section));
+    }
+    // Every file and folder the page lists under /usr/bin and /usr/share is installed.
+    for (const QString& line : lines) {
+        if ((line.startsWith(QLatin1String(".I /usr/bin/")) ||
+             line.startsWith(QLatin1String(".I /usr/share/"))) &&
+            !line.contains(QLatin1Char('*'))) {
+            const QString file = line.mid(QStringLiteral(".I /usr/").size());
+            QVERIFY2(QFileInfo::exists(installed(file)), qPrintable(file));
+        }
+    }
+}
+
+void TestInstalled::copyrightFile() {
+    const auto paras = paragraphs(installed(QStringLiteral("share/doc/raeuber-beute/copyright")));
+    QVERIFY(paras.size() >= 3);
+    QCOMPARE(paras[0].value(0),
+             QStringLiteral(
+                 "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"));
+    // All files are GPL-3+, and the licence paragraph points to Debian's copy of its text.
+    QVERIFY2(paras[1].contains(QStringLiteral("Files: *")),
+             qPrintable(paras[1].join(QLatin1Char('|'))));
+    QVERIFY(paras[1].contains(QStringLiteral("License: GPL-3+")));
+    const auto licence = std::find_if(paras.begin(), paras.end(), [](const QStringList& p) {
+        return p.value(0) == QLatin1String("License: GPL-3+");
+    });
+    QVERIFY(licence != paras.end());
+    QVERIFY(licence->contains(
+        QStringLiteral(R"( version 3 can be found in "/usr/share/common-licenses/GPL-3".)")));
+}
+
+void TestInstalled::programIsHardened() {
+    if (!RB_HARDENED) {
+        QSKIP("built without hardening (RB_HARDENING=OFF)");
+    }
+    const QString program = installed(QStringLiteral("bin/raeuber-beute"));
+    // Position independent, relocations read-only and bound at start.
+    const QString header =
+        output(QStringLiteral("readelf"), {QStringLiteral("-hld"), QStringLiteral("-W"), program});
+    QVERIFY2(header.contains(QLatin1String("DYN (Position-Independent Executable file)")),
+             qPrintable(header));
+    QVERIFY(header.contains(QLatin1String("GNU_RELRO")));
+    QVERIFY(header.contains(QLatin1String("(FLAGS)              BIND_NOW")));
+    QVERIFY(header.contains(QLatin1String("Flags: NOW PIE")));
+    // The stack protector. (Fortified calls show only where the compiler knows a buffer's
+    // size; lintian's hardening checks of the package look for unfortified ones.)
+    const QString symbols = output(QStringLiteral("readelf"),
+                                   {QStringLiteral("--dyn-syms"), QStringLiteral("-W"), program});
+    QVERIFY(symbols.contains(QLatin1String("__stack_chk_fail")));
+}
+
+void TestInstalled::packageChangelog() {
+    if (qEnvironmentVariableIsEmpty("RB_PACKAGE")) {
+        QSKIP("no package given (RB_PACKAGE)");
+    }
+    const QStringList lines =
+        gunzippedLines(installed(QStringLiteral("share/doc/raeuber-beute/changelog.Debian.gz")));
+    QCOMPARE(lines.value(0), QStringLiteral("raeuber-beute (%1) unstable; urgency=medium")
+                                 .arg(QStringLiteral(RB_PACKAGE_VERSION)));
+    // The newest entry's trailer: the package's maintainer and the release date.
+    const auto trailer = std::find_if(lines.begin(), lines.end(), [](const QString& l) {
+        return l.startsWith(QLatin1String(" -- "));
+    });
+    QVERIFY(trailer != lines.end());
+    const QDate released = QDate::fromString(QStringLiteral(RB_RELEASE_DATE), Qt::ISODate);
+    QCOMPARE(*trailer,
+             QStringLiteral(" -- %1  %2 12:00:00 +0000")
+                 .arg(controlField(QStringLiteral("Maintainer")),
+                      QLocale::c().toString(released, QStringLiteral("ddd, dd MMM yyyy"))));
 }
 
 QTEST_GUILESS_MAIN(TestInstalled)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // contact-sheet: every picture of the program at the size the window shows it, once on the
 // aquarium photograph and once on black, with its name; below them the two photographs.
 //

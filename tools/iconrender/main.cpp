@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // iconrender: renders an SVG picture into square PNG icons for the desktop's icon theme.
 //
 //   iconrender <picture.svg> <size> <out.png> [<size> <out.png> ...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reefpainter: paints the two reef photographs of the program, each once for ordinary screens
 // and once at twice the pixels for screens with a device pixel ratio above 1.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reefscene.h"
 
 #include <QLinearGradient>
@@ -116,8 +117,7 @@ void boxBlurLine(QRgb* data, int count, int stride, int radius, std::vector<QRgb
 
 // The same box blur as boxBlurLine down every column of a w x h block at once, row by row,
 // which reads the picture in memory order.
-void boxBlurColumns(QRgb* data, int w, int h, int stride, int radius,
-                    std::vector<QRgb>& scratch) {
+void boxBlurColumns(QRgb* data, int w, int h, int stride, int radius, std::vector<QRgb>& scratch) {
     scratch.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     for (int y = 0; y < h; ++y)
         std::copy_n(data + y * stride, w, scratch.begin() + std::ptrdiff_t(y) * w);
