@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   # fonts standing in for the window's classic faces
   fonts-liberation
+  # Qt's own texts (a text box's context menu) in German
+  qt6-translations-l10n
   # real-window tests and screenshots
   xvfb xauth xdotool imagemagick
   # static checks (make lint): clang-tidy and cppcheck
