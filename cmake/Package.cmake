@@ -105,8 +105,9 @@ else()
          "libqt6svg6 (>= 6.4), libstdc++6, libc6, ")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${rb_depends}")
-# Other platform plugins (Wayland and more) help on some desktops but are not needed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-wayland")
+# Other platform plugins (Wayland and more) help on some desktops, and Qt's own texts (a text
+# box's context menu) come in German with its translations; neither is needed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
 
 # `package_source`: the sources as a tarball, without version control and build trees.
 set(CPACK_SOURCE_GENERATOR "TGZ")

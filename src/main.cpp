@@ -1,7 +1,9 @@
 #include "control/startup.h"
 #include "window/runtime/accessibility.h"
 #include "window/form1.h"
+#include "window/layout.h"
 #include "window/runtime/fonts.h"
+#include "window/runtime/translation.h"
 
 #include <QApplication>
 
@@ -33,6 +35,7 @@ int main(int argc, char* argv[]) {
     // Lets desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.raeuberbeute.RaeuberBeute"));
     rb::installFontSubstitutes();
+    rb::installQtTranslation(QString::fromLatin1(rb::windowSpec().language));
     rb::installAccessibility();
 
     rb::Form1 form;

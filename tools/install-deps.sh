@@ -22,8 +22,9 @@ root=$(cd "${0%/*}/.." && pwd)
 # there on a system without dpkg; a package without one is only checked with dpkg.
 toolchain=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev)
 declare -A uses=(
-  # the fonts standing in for the window's classic faces
-  [run]="fonts-liberation"
+  # the fonts standing in for the window's classic faces; Qt's own texts (a text box's context
+  # menu) in German
+  [run]="fonts-liberation qt6-translations-l10n"
   # real-window tests on a virtual display; launcher and metainfo validators; the package
   # and its checks
   [test]="xvfb:xvfb-run xauth:xauth xdotool:xdotool desktop-file-utils:desktop-file-validate

@@ -44,6 +44,7 @@ constexpr WindowSpec kWindow{
     .picture = "reefBackdrop",
     .icon = "appIcon",
     .font = kWindowFont,
+    .language = "de",
 };
 
 constexpr std::array kMenu = {
@@ -114,7 +115,7 @@ constexpr std::array kControls = {
                .accessibleDescription = "Wachstum der Beutefische in Prozent je Generation"},
     ControlRow{.name = "VScroll1", .kind = Kind::VScrollBar, .container = "Form1",
                .place = {10920, 7320, 255, 435}, .tabIndex = 15, .min = 100, .max = 0,
-               .value = 10, .accessibleName = "Wachstumsrate",
+               .value = 10, .accessibleName = "Wachstumsrate ändern",
                .accessibleDescription = kSpinnerUse, .accessibleRole = kSlider},
     ControlRow{.name = "Text2", .kind = Kind::TextBox, .container = "Form1",
                .place = {10440, 9480, 5235, 318}, .tabIndex = 14, .text = "Generation 0",
@@ -190,12 +191,14 @@ constexpr std::array kControls = {
                .place = {0, 0, 795, 510}, .tabIndex = 13, .text = "", .back = kYellowBack,
                .fore = kSystemText, .font = kTimes1425Bold, .align = Align::Right,
                .accessibleName = "Beutebestand der Generation",
-               .accessibleDescription = "Beutefische nach der zuletzt berechneten Generation"},
+               .accessibleDescription = "Beutebestand nach der zuletzt berechneten Generation, "
+                                        "mal 100: 3093 sind 30,93 Beutefische"},
     ControlRow{.name = "txtFisch2Bestand", .kind = Kind::TextBox, .container = "picAqua",
                .place = {780, 0, 795, 510}, .tabIndex = 12, .text = "", .back = kNavy,
                .fore = kWhiteBack, .font = kTimes1425, .align = Align::Centre,
                .accessibleName = "Räuberbestand der Generation",
-               .accessibleDescription = "Raubfische nach der zuletzt berechneten Generation"},
+               .accessibleDescription = "Räuberbestand nach der zuletzt berechneten Generation, "
+                                        "mal 100: 1250 sind 12,50 Raubfische"},
     ControlRow{.name = "imgfress(1)", .kind = Kind::Image, .container = "picAqua",
                .place = {5460, 1260, 2100, 2055}, .picture = "eatingLeft"},
     // A picture store only: never shown.
@@ -248,7 +251,8 @@ constexpr std::array kControls = {
                .toolTip = "linke Maustaste drücken und halten", .accessibleName = "Zielmarke",
                .accessibleDescription = "Mit gedrückter linker Maustaste im Phasendiagramm "
                                         "ziehen, um Beutebestand und Räuberbestand zugleich "
-                                        "zu setzen"},
+                                        "zu setzen; mit der Tastatur setzen die Regler "
+                                        "Beutebestand und Räuberbestand dasselbe"},
     ControlRow{.name = "bildfisch(3)", .kind = Kind::Image, .container = "picphase",
                .place = {780, 0, 450, 420}, .picture = "preyYellowRight", .stretch = true},
     ControlRow{.name = "Image1(0)", .kind = Kind::Image, .container = "picphase",
@@ -263,7 +267,7 @@ constexpr std::array kControls = {
                    "Vermehrung der Raubfische im Verhältnis zum Beuteangebot"},
     ControlRow{.name = "VScroll2", .kind = Kind::VScrollBar, .container = "Picture3",
                .place = {0, 60, 255, 375}, .tabIndex = 32, .min = 100, .max = 0, .value = 32,
-               .accessibleName = "Proportionalitätsfaktor",
+               .accessibleName = "Proportionalitätsfaktor ändern",
                .accessibleDescription = kSpinnerUse, .accessibleRole = kSlider},
     ControlRow{.name = "txtF2fress", .kind = Kind::TextBox, .container = "Picture3",
                .place = {240, 720, 855, 420}, .tabIndex = 31, .text = "10", .back = kSystemBack,
@@ -272,7 +276,7 @@ constexpr std::array kControls = {
                .accessibleDescription = "Wie stark die Raubfische Beutefische fressen"},
     ControlRow{.name = "VScroll3", .kind = Kind::VScrollBar, .container = "Picture3",
                .place = {0, 720, 255, 435}, .tabIndex = 30, .min = 100, .max = 0, .value = 10,
-               .accessibleName = "Gefräßigkeit", .accessibleDescription = kSpinnerUse,
+               .accessibleName = "Gefräßigkeit ändern", .accessibleDescription = kSpinnerUse,
                .accessibleRole = kSlider},
     ControlRow{.name = "txtF2sterb", .kind = Kind::TextBox, .container = "Picture3",
                .place = {240, 1440, 855, 420}, .tabIndex = 29, .text = "10",
@@ -281,7 +285,7 @@ constexpr std::array kControls = {
                .accessibleDescription = "Raubfische, die je Generation sterben, in Prozent"},
     ControlRow{.name = "VScroll4", .kind = Kind::VScrollBar, .container = "Picture3",
                .place = {0, 1440, 255, 435}, .tabIndex = 28, .min = 100, .max = 0, .value = 10,
-               .accessibleName = "Sterberate", .accessibleDescription = kSpinnerUse,
+               .accessibleName = "Sterberate ändern", .accessibleDescription = kSpinnerUse,
                .accessibleRole = kSlider},
     ControlRow{.name = "Label6", .kind = Kind::Label, .container = "Picture3",
                .place = {0, 1200, 1035, 435}, .tabIndex = 36, .text = "Gefräßigkeit",

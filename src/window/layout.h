@@ -66,6 +66,7 @@ struct WindowSpec {
     const char* picture;
     const char* icon;
     FontSpec font;
+    const char* language; // of every text in the window, also those Qt supplies
 };
 
 const WindowSpec& windowSpec();

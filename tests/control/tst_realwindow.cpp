@@ -1,5 +1,7 @@
-// The window on a real (virtual) X display, used with the real pointer: a preset picked from
-// the menu bar and a spinner arrow clicked; and the built program itself, ended through
+// The window on a real (virtual) X display, used with the real pointer and keyboard: a preset
+// picked from the menu bar, a spinner arrow clicked, scroll bars moved and buttons pressed by
+// keys; what the screen shows of the "auto" tick, the focus marks, the cut right end of the
+// time-series slider and the frame above it; and the built program itself, ended through
 // "Beenden", and started without a display.
 
 #include "support/formfixture.h"
@@ -9,6 +11,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
 
@@ -23,6 +27,7 @@
 using rb::ScrollBar;
 
 using rbtest::subControlCentre;
+using rbtest::subControlRect;
 
 namespace {
 
@@ -41,6 +46,21 @@ QStringList programWindows() {
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// What the X server shows of a widget, in the widget's own pixels.
+QImage onScreen(const QWidget* w) {
+    const QPoint corner = w->mapToGlobal(QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, corner.x(), corner.y(), w->width(), w->height())
+        .toImage();
+}
+
+QColor shownAt(const QWidget* w, QPoint at) {
+    return onScreen(w).pixelColor(at);
+}
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+
 } // namespace
 
 class TestRealWindow : public QObject {
@@ -53,11 +73,21 @@ private slots:
     void presetFromTheMenuBar();
     void spinnerArrowClick_data();
     void spinnerArrowClick();
+    void keysMoveAFocusedScrollBar_data();
+    void keysMoveAFocusedScrollBar();
+    void keysClickAFocusedButton_data();
+    void keysClickAFocusedButton();
+    void autoTickIsBlackOnWhite();
+    void focusMarkShows_data();
+    void focusMarkShows();
+    void timeSeriesSliderEndsInAClassicArrow();
     void programEndsThroughBeenden();
     void programWithoutDisplaySaysHowToStartIt();
 
 private:
     void showForm();
+    // Gives the control the keyboard focus of the active window.
+    void focus(QWidget* w);
     std::unique_ptr<rbtest::LoadedForm> m_form;
 };
 
@@ -65,6 +95,14 @@ void TestRealWindow::showForm() {
     m_form = rbtest::loadForm(3);
     (*m_form)->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form->form.get()));
+}
+
+void TestRealWindow::focus(QWidget* w) {
+    QWidget* window = w->window();
+    window->activateWindow(); // X sends the keys to it
+    QTRY_VERIFY(window->isActiveWindow());
+    w->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w->hasFocus());
 }
 
 void TestRealWindow::cleanup() {
@@ -121,6 +159,152 @@ void TestRealWindow::spinnerArrowClick() {
     QVERIFY(rbtest::clickAt(bar, arrow));
     QTRY_COMPARE(text->text(), after);
     QCOMPARE(bar->value(), after.toInt());
+}
+
+void TestRealWindow::keysMoveAFocusedScrollBar_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("box"); // the text box its Change handler writes
+    QTest::addRow("prey stock Right") << "HScroll1" << QStringList{"Right"} << 2 << "txtFisch1";
+    QTest::addRow("pace Left, Right") << "HScroll3" << QStringList{"Left"} << 49 << "txtTime";
+    QTest::addRow("pace Right back to 50")
+        << "HScroll3" << QStringList{"Left", "Right"} << 50 << "txtTime";
+    QTest::addRow("time series End") << "HScroll4" << QStringList{"End"} << 30000 << "";
+    QTest::addRow("growth rate Up") << "VScroll1" << QStringList{"Up"} << 11 << "txtF1p";
+    QTest::addRow("proportionality Home") << "VScroll2" << QStringList{"Home"} << 100 << "txtF2W";
+    QTest::addRow("voracity Page Down") << "VScroll3" << QStringList{"Next"} << 9 << "txtF2fress";
+    QTest::addRow("death rate End") << "VScroll4" << QStringList{"End"} << 0 << "txtF2sterb";
+}
+
+void TestRealWindow::keysMoveAFocusedScrollBar() {
+    QFETCH(QString, bar);
+    QFETCH(QStringList, keys);
+    QFETCH(int, value);
+    QFETCH(QString, box);
+    showForm();
+    rb::Form1& f = **m_form;
+    auto* scroll = f.findChild<ScrollBar*>(bar);
+    QVERIFY(scroll);
+    focus(scroll);
+    for (const QString& k : keys) {
+        QVERIFY(rbtest::key(k));
+    }
+    if (box.isEmpty()) {
+        QTRY_COMPARE(f.picDiagramm->left(), float(-value));
+    } else {
+        QTRY_COMPARE(f.findChild<rb::TextBox*>(box)->text(), QString::number(value));
+    }
+    QCOMPARE(scroll->value(), value);
+}
+
+void TestRealWindow::keysClickAFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key");
+    QTest::addRow("stop, Return") << "Command2"
+                                  << "Return";
+    QTest::addRow("clear time series, keypad Enter") << "Command3"
+                                                     << "KP_Enter";
+    QTest::addRow("clear phase diagram, Space") << "Command4"
+                                                << "space";
+    QTest::addRow("fish face, Return") << "Command5"
+                                       << "Return";
+}
+
+void TestRealWindow::keysClickAFocusedButton() {
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    showForm();
+    auto* b = (*m_form)->findChild<rb::Button*>(button);
+    QVERIFY(b);
+    QSignalSpy clicked(b, &QAbstractButton::clicked);
+    focus(b);
+    QVERIFY(rbtest::key(key));
+    QTRY_COMPARE(clicked.count(), 1);
+}
+
+void TestRealWindow::autoTickIsBlackOnWhite() {
+    showForm();
+    rb::CheckBox* box = (*m_form)->Check1;
+    QStyleOptionButton opt;
+    opt.initFrom(box);
+    const QRect r = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, box);
+    // The tick's lowest column, its third of seven, centred inside the sunken edge.
+    const QPoint tick =
+        r.topLeft() + QPoint(2 + (r.width() - 4 - 7) / 2 + 2, 2 + (r.height() - 4 - 7) / 2 + 5);
+    const QPoint inside = r.topLeft() + QPoint(2, 2);
+    QTRY_COMPARE(shownAt(box, tick), kWhite);
+    QVERIFY(rbtest::clickAt(box, r.center()));
+    QTRY_COMPARE(box->value(), 1);
+    QTRY_COMPARE(shownAt(box, tick), kBlack);
+    QCOMPARE(shownAt(box, inside), kWhite);
+}
+
+void TestRealWindow::focusMarkShows_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"picAqua", "Picture1", "picphase", "Picture2", "picDiagramm",
+                             "Picture3", "VScroll1", "VScroll2", "VScroll3", "VScroll4"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void TestRealWindow::focusMarkShows() {
+    QFETCH(QString, control);
+    showForm();
+    auto* w = (*m_form)->findChild<QWidget*>(control);
+    QVERIFY(w);
+    // A picture box: dots alternately black and white one pixel inside its inner area, here
+    // near the left end of the bottom edge. A spinner: its thumb's place between the arrows
+    // black.
+    QPoint at;
+    QSet<QRgb> mark{kBlack.rgb()};
+    if (auto* bar = qobject_cast<ScrollBar*>(w)) {
+        at = QPoint(bar->width() / 2,
+                    subControlRect(*bar, QStyle::SC_ScrollBarSubLine).bottom() + 1);
+    } else {
+        const QRect inner = static_cast<rb::Container*>(w)->innerRect();
+        at = QPoint(inner.left() + 30, inner.bottom() - 1);
+        mark.insert(kWhite.rgb());
+    }
+    const auto shown = [&] {
+        const QImage image = onScreen(w);
+        QSet<QRgb> pixels{image.pixel(at)};
+        if (mark.size() > 1) {
+            pixels.insert(image.pixel(at + QPoint(1, 0)));
+        }
+        return pixels;
+    };
+    QVERIFY(shown() != mark);
+    focus(w);
+    QTRY_COMPARE(shown(), mark);
+}
+
+void TestRealWindow::timeSeriesSliderEndsInAClassicArrow() {
+    showForm();
+    rb::Form1& f = **m_form;
+    ScrollBar* bar = f.HScroll4;
+    // The right arrow button is as long as the bar is thick. The panel cuts the bar's last
+    // 120 twips (8 pixels), one more as the bar starts inside the frame line, and the one
+    // under the frame line, which lies above the bar: 11 of the arrow's 21 pixels show.
+    const QRect arrow = subControlRect(*bar, QStyle::SC_ScrollBarAddLine);
+    QCOMPARE(arrow.width(), bar->height());
+    QCOMPARE(f.Picture2->innerRect().right() - (bar->x() + arrow.left()) + 1, 11);
+    const int middle = arrow.center().y();
+    const QImage panel = onScreen(f.Picture2);
+    QCOMPARE(panel.pixelColor(bar->x() + arrow.left(), bar->y() + middle), kWhite); // its edge
+    const int frame = f.Picture2->width() - 1;
+    bool glyph = false; // part of the arrow's black triangle shows
+    for (int x = bar->x() + arrow.left() + 2; x < frame; ++x) {
+        glyph = glyph || panel.pixelColor(x, bar->y() + middle) == kBlack;
+    }
+    QVERIFY(glyph);
+    // The frame line runs unbroken along the bottom and the right edge, over the bar.
+    for (int x = 0; x <= frame; x += 7) {
+        QCOMPARE(panel.pixelColor(x, f.Picture2->height() - 1), kBlack);
+    }
+    for (int y = 0; y < f.Picture2->height(); y += 7) {
+        QCOMPARE(panel.pixelColor(frame, y), kBlack);
+    }
 }
 
 void TestRealWindow::programEndsThroughBeenden() {

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAction>
+#include <QHash>
 #include <QMenuBar>
 #include <QTest>
 
@@ -96,16 +97,16 @@ void TestAccessibility::controlNames_data() {
     row("txtFisch1Bestand", "Beutebestand der Generation", QAccessible::EditableText);
     row("txtFisch2Bestand", "Räuberbestand der Generation", QAccessible::EditableText);
     // Parameters: spinner, box, label.
-    row("VScroll1", "Wachstumsrate", QAccessible::Slider);
+    row("VScroll1", "Wachstumsrate ändern", QAccessible::Slider);
     row("txtF1p", "Wachstumsrate", QAccessible::EditableText);
     row("Label1", "Wachstumsrate", QAccessible::StaticText);
-    row("VScroll2", "Proportionalitätsfaktor", QAccessible::Slider);
+    row("VScroll2", "Proportionalitätsfaktor ändern", QAccessible::Slider);
     row("txtF2W", "Proportionalitätsfaktor", QAccessible::EditableText);
     row("Label4", "Proportionalitätsfaktor", QAccessible::StaticText);
-    row("VScroll3", "Gefräßigkeit", QAccessible::Slider);
+    row("VScroll3", "Gefräßigkeit ändern", QAccessible::Slider);
     row("txtF2fress", "Gefräßigkeit", QAccessible::EditableText);
     row("Label6", "Gefräßigkeit", QAccessible::StaticText);
-    row("VScroll4", "Sterberate", QAccessible::Slider);
+    row("VScroll4", "Sterberate ändern", QAccessible::Slider);
     row("txtF2sterb", "Sterberate", QAccessible::EditableText);
     row("Label8", "Sterberate", QAccessible::StaticText);
     row("Picture3", "Räuberparameter", QAccessible::Pane);
@@ -144,13 +145,18 @@ void TestAccessibility::controlNames() {
 void TestAccessibility::everyFocusableControlHasAName() {
     // Whatever the keyboard reaches is announced by a name, and controls that are a
     // picture only or a bare "X" say what they do.
+    // No two of them share a name, so a spinner is told from its box.
     int focusable = 0;
+    QHash<QString, QString> owners;
     for (QWidget* w : form().findChildren<QWidget*>()) {
         if (!w->property("TabIndex").isValid()) {
             continue;
         }
         ++focusable;
-        QVERIFY2(!accessible(w)->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+        const QString name = accessible(w)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!owners.contains(name), qPrintable(owners.value(name) + " " + w->objectName()));
+        owners.insert(name, w->objectName());
         if (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QCheckBox*>(w)) {
             QVERIFY2(!w->accessibleDescription().isEmpty(), qPrintable(w->objectName()));
         }
@@ -185,8 +191,13 @@ void TestAccessibility::menuEntries() {
     QVERIFY(item);
     QCOMPARE(item->text(QAccessible::Name), name);
     QCOMPARE(item->role(), QAccessible::MenuItem);
-    // What the entry does, for the status line and "What's this?".
+    // What the entry does, for the status line, "What's this?" and a screen reader.
     QVERIFY(!action->statusTip().isEmpty());
+    QCOMPARE(item->text(QAccessible::Description), action->statusTip());
+    QCOMPARE(bar->indexOfChild(item), form().menuBar()->actions().indexOf(action));
+    QCOMPARE(item->parent(), bar);
+    QCOMPARE(item->rect().center(),
+             form().menuBar()->mapToGlobal(form().menuBar()->actionGeometry(action).center()));
 }
 
 void TestAccessibility::scrollBarValues_data() {
@@ -286,7 +297,12 @@ void TestAccessibility::targetMarkerIsAChildOfThePhaseDiagram() {
     QVERIFY(marker);
     QCOMPARE(marker->object(), static_cast<QObject*>(f.imgtarget));
     QCOMPARE(marker->role(), QAccessible::Graphic);
-    QVERIFY(!marker->text(QAccessible::Description).isEmpty());
+    // It names the stock sliders, which set the same from the keyboard.
+    const QString description = marker->text(QAccessible::Description);
+    QVERIFY2(description.contains(accessible(f.HScroll1)->text(QAccessible::Name)),
+             qPrintable(description));
+    QVERIFY2(description.contains(accessible(f.HScroll2)->text(QAccessible::Name)),
+             qPrintable(description));
     QCOMPARE(marker->text(QAccessible::Help), f.imgtarget->toolTip());
     QCOMPARE(marker->parent(), phase);
     QCOMPARE(phase->indexOfChild(marker), index);

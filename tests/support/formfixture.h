@@ -8,7 +8,9 @@
 #include "model/generationtick.h"
 #include "window/runtime/fonts.h"
 #include "window/form1.h"
+#include "window/layout.h"
 #include "window/runtime/random.h"
+#include "window/runtime/translation.h"
 
 #include <cstdint>
 #include <memory>
@@ -27,6 +29,9 @@ struct LoadedForm {
 // seed: the value ResetAquarium's reseeding uses instead of the time of day.
 inline std::unique_ptr<LoadedForm> loadForm(std::uint64_t seed = 1) {
     rb::installFontSubstitutes();
+    static const bool translated =
+        rb::installQtTranslation(QString::fromLatin1(rb::windowSpec().language));
+    Q_UNUSED(translated);
     rb::Random::shared().fixSeed(seed);
     auto loaded = std::make_unique<LoadedForm>();
     loaded->form = std::make_unique<rb::Form1>();

@@ -9,8 +9,8 @@
 
 namespace rbtest {
 
-// Centre of a scroll bar's sub-control, in the bar's own pixels.
-inline QPoint subControlCentre(rb::ScrollBar& bar, QStyle::SubControl sc) {
+// A scroll bar's sub-control, in the bar's own pixels.
+inline QRect subControlRect(rb::ScrollBar& bar, QStyle::SubControl sc) {
     QStyleOptionSlider opt;
     opt.initFrom(&bar);
     opt.orientation = bar.orientation();
@@ -24,7 +24,12 @@ inline QPoint subControlCentre(rb::ScrollBar& bar, QStyle::SubControl sc) {
     if (bar.orientation() == Qt::Horizontal) {
         opt.state |= QStyle::State_Horizontal;
     }
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar).center();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, &bar);
+}
+
+// Centre of a scroll bar's sub-control, in the bar's own pixels.
+inline QPoint subControlCentre(rb::ScrollBar& bar, QStyle::SubControl sc) {
+    return subControlRect(bar, sc).center();
 }
 
 } // namespace rbtest

@@ -33,6 +33,11 @@ inline bool moveTo(const QWidget* w, QPoint local) { return moveTo(w->mapToGloba
 inline bool press() { return xdo({QStringLiteral("mousedown"), QStringLiteral("1")}); }
 inline bool release() { return xdo({QStringLiteral("mouseup"), QStringLiteral("1")}); }
 
+// Presses and releases keys by their X names ("Right", "Return", "KP_Enter", "Home").
+inline bool key(const QString& keys) {
+    return xdo({QStringLiteral("key"), keys});
+}
+
 inline bool clickAt(const QWidget* w, QPoint local) {
     return moveTo(w, local) && xdo({QStringLiteral("click"), QStringLiteral("1")});
 }

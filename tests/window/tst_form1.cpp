@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFocusFrame>
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QTest>
@@ -491,11 +492,12 @@ void TestForm1::fishStackingOrder() {
 }
 
 void TestForm1::windowControlsStackAsListed() {
-    // Widgets: a later child lies above an earlier one; listed here topmost first.
+    // Widgets: a later child lies above an earlier one; listed here topmost first. A framed
+    // box's frame line and focus mark (a focus frame) lie above them all and are no control.
     const auto widgetsTopmostFirst = [](const QWidget* container) {
         QStringList list;
         for (QObject* o : container->children()) {
-            if (auto* w = qobject_cast<QWidget*>(o)) {
+            if (auto* w = qobject_cast<QWidget*>(o); w && !qobject_cast<QFocusFrame*>(w)) {
                 list.prepend(w->objectName());
             }
         }

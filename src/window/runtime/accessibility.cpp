@@ -10,6 +10,8 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QMenuBar>
+#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -195,7 +197,97 @@ public:
     QVariant minimumStepSize() const override { return bar()->smallChange(); }
 };
 
+// A top-level entry of a menu bar that carries a description: Qt's own menu entry reports
+// its caption as name but no description, so it is made here, with the same name, role,
+// state, place and action.
+class MenuEntryAccessible : public QAccessibleObject, public QAccessibleActionInterface {
+public:
+    MenuEntryAccessible(QAction* action, QMenuBar* bar) : QAccessibleObject(action), m_bar(bar) {}
+
+    QAction* action() const { return static_cast<QAction*>(object()); }
+
+    bool isValid() const override { return QAccessibleObject::isValid() && !m_bar.isNull(); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface) {
+            return static_cast<QAccessibleActionInterface*>(this);
+        }
+        return QAccessibleObject::interface_cast(t);
+    }
+
+    QWindow* window() const override { return m_bar ? m_bar->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_bar.data());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: // the caption without its mnemonic marks ("&&" is one "&")
+            return QString(action()->text())
+                .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                .remove(QLatin1Char('&'))
+                .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        case QAccessible::Description:
+            return action()->property(kAccessibleDescriptionProperty).toString();
+        default:
+            return {};
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!m_bar || !m_bar->isVisible() || !action()->isVisible()) {
+            s.invisible = true;
+        }
+        if (m_bar && m_bar->activeAction() == action()) {
+            s.focused = true;
+        }
+        s.disabled = !action()->isEnabled();
+        return s;
+    }
+
+    QRect rect() const override {
+        if (!m_bar) {
+            return {};
+        }
+        const QRect r = m_bar->actionGeometry(action());
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && action()->isEnabled()) {
+            action()->trigger();
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QMenuBar> m_bar;
+};
+
+QMenuBar* menuBarOf(const QAction* action) {
+    for (QObject* o : action->associatedObjects()) {
+        if (auto* bar = qobject_cast<QMenuBar*>(o)) {
+            return bar;
+        }
+    }
+    return nullptr;
+}
+
 QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        QMenuBar* bar = menuBarOf(action);
+        if (bar && action->property(kAccessibleDescriptionProperty).isValid()) {
+            return new MenuEntryAccessible(action, bar);
+        }
+        return nullptr;
+    }
     if (auto* light = qobject_cast<LightControl*>(object)) {
         return new LightControlAccessible(light);
     }
@@ -216,9 +308,10 @@ void describe(QObject* control, const QString& name, const QString& description,
         w->setAccessibleDescription(description);
     } else if (auto* a = qobject_cast<QAction*>(control)) {
         // A menu entry is announced by its caption; the description goes where the platform
-        // shows it for actions.
+        // shows it for actions, and to assistive technology.
         a->setStatusTip(description);
         a->setWhatsThis(description);
+        a->setProperty(kAccessibleDescriptionProperty, description);
     } else {
         control->setProperty(kAccessibleNameProperty, name);
         control->setProperty(kAccessibleDescriptionProperty, description);

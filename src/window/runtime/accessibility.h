@@ -14,15 +14,16 @@ inline constexpr char kAccessibleDescriptionProperty[] = "accessibleDescription"
 inline constexpr char kAccessibleRoleProperty[] = "accessibleRole";
 
 // Gives a control its accessible name and description, and a role (a QAccessible::Role as
-// int) where it is not -1: widgets directly, menu entries (QAction) as status tip and
-// "What's this?", pictures, labels and lines drawn on a container's surface through the
-// properties above.
+// int) where it is not -1: widgets directly; menu entries (QAction) as status tip, "What's
+// this?" and the description property above, which a menu bar's entry reports; pictures,
+// labels and lines drawn on a container's surface through the properties above.
 void describe(QObject* control, const QString& name, const QString& description = {},
               int role = -1);
 
 // Makes the pictures, labels and lines drawn on containers visible to assistive technology
-// as children of their container, and lets scroll bars report their own Value (also where
-// Min lies above Max). Call once, after the application object exists.
+// as children of their container, lets scroll bars report their own Value (also where Min
+// lies above Max) and menu bar entries their description. Call once, after the application
+// object exists.
 void installAccessibility();
 
 } // namespace rb

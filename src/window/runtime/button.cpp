@@ -2,6 +2,7 @@
 
 #include "window/runtime/container.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -21,6 +22,19 @@ void Button::setBackColor(const QColor& colour) {
 void Button::setPicture(const QPixmap& picture) {
     m_picture = picture;
     update();
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+    // Space is Qt's own (press on the key, click on its release); Enter clicks at once, as
+    // on a focused classic button. A held key clicks once.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void Button::paintEvent(QPaintEvent*) {

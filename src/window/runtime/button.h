@@ -9,7 +9,8 @@ namespace rb {
 class Container;
 
 // A graphical command button: a raised 3-D button in its back colour showing a picture
-// centred (cut at the edges when larger) and an optional caption. Click is clicked().
+// centred (cut at the edges when larger) and an optional caption. Click is clicked(): by the
+// mouse, or by Space or Enter while the button has the focus.
 class Button : public QAbstractButton {
     Q_OBJECT
 
@@ -26,6 +27,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor m_back = QColor(192, 192, 192);

@@ -1,12 +1,68 @@
 #include "window/runtime/checkbox.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/palette.h"
+
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace rb {
+
+namespace {
+
+// The platform style for everything but the box, which it draws in the classic manner inside
+// the style's own indicator rectangle (so the caption keeps its place).
+class ClassicCheckBoxStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QRect r = option->rect;
+        const int x1 = r.left();
+        const int y1 = r.top();
+        const int x2 = r.right();
+        const int y2 = r.bottom();
+        // Sunken edge: grey over black at the top and left, white over light grey at the
+        // bottom and right.
+        painter->fillRect(r, paletteColor(kWhite));
+        painter->fillRect(QRect(x1, y1, r.width() - 1, 1), paletteColor(kGrey));
+        painter->fillRect(QRect(x1, y1, 1, r.height() - 1), paletteColor(kGrey));
+        painter->fillRect(QRect(x1 + 1, y1 + 1, r.width() - 3, 1), paletteColor(kBlack));
+        painter->fillRect(QRect(x1 + 1, y1 + 1, 1, r.height() - 3), paletteColor(kBlack));
+        painter->fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), paletteColor(kLightGrey));
+        painter->fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), paletteColor(kLightGrey));
+        if (!(option->state & (State_On | State_NoChange))) {
+            return;
+        }
+        // The tick: seven columns three pixels tall, down to the third column, then up.
+        const QColor tick = (option->state & State_NoChange) || !(option->state & State_Enabled)
+                                ? paletteColor(kGrey)
+                                : paletteColor(kBlack);
+        const QRect inner = r.adjusted(2, 2, -2, -2);
+        const int left = inner.left() + (inner.width() - 7) / 2;
+        const int top = inner.top() + (inner.height() - 7) / 2;
+        for (int c = 0; c < 7; ++c) {
+            const int y = c <= 2 ? 2 + c : 4 - (c - 2);
+            painter->fillRect(QRect(left + c, top + y, 1, 3), tick);
+        }
+    }
+};
+
+QStyle* classicCheckBoxStyle() {
+    static auto* style = new ClassicCheckBoxStyle; // lives as long as the program
+    return style;
+}
+
+} // namespace
 
 CheckBox::CheckBox(Container* container, const QString& name) : QCheckBox(container) {
     setObjectName(name);
     setTristate(false);
+    setStyle(classicCheckBoxStyle());
 }
 
 int CheckBox::value() const {

@@ -6,7 +6,9 @@ namespace rb {
 
 class Container;
 
-// A check box whose Value is 0 (clear), 1 (ticked) or 2 (grey).
+// A check box whose Value is 0 (clear), 1 (ticked) or 2 (grey). Its box has the classic look
+// whatever its colours: white with a sunken edge and a black tick (grey when the Value is 2);
+// the caption takes the check box's text colour.
 class CheckBox : public QCheckBox {
     Q_OBJECT
 

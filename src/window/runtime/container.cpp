@@ -1,6 +1,7 @@
 #include "window/runtime/container.h"
 
 #include "window/runtime/drawing.h"
+#include "window/runtime/frameoverlay.h"
 #include "window/runtime/lightcontrol.h"
 #include "window/runtime/palette.h"
 
@@ -46,7 +47,27 @@ void Container::setFrameLine(bool on) {
     m_frameLine = on;
     m_scale.setInnerPixels(innerRect().size());
     innerResized();
+    syncOverlay();
     update();
+}
+
+void Container::syncOverlay() {
+    if (!m_overlay && (m_frameLine || hasFocus())) {
+        m_overlay = new FrameOverlay(this);
+    }
+    if (m_overlay) {
+        m_overlay->sync();
+    }
+}
+
+void Container::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    syncOverlay();
+}
+
+void Container::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    syncOverlay();
 }
 
 QRect Container::innerRect() const {
@@ -157,17 +178,16 @@ void Container::paintEvent(QPaintEvent* event) {
             c->paint(painter);
         }
     }
-    painter.setClipping(false);
-
-    if (m_frameLine) {
-        drawFrameLine(painter, rect(), paletteColor(kBlack));
-    }
+    // The frame line is the overlay's: it lies above the widgets inside.
 }
 
 void Container::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_scale.setInnerPixels(innerRect().size());
     innerResized();
+    if (m_overlay) {
+        m_overlay->sync();
+    }
 }
 
 void Container::mousePressEvent(QMouseEvent* event) {
@@ -193,6 +213,10 @@ void Container::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool Container::event(QEvent* event) {
+    if (event->type() == QEvent::ChildAdded && m_overlay &&
+        static_cast<QChildEvent*>(event)->child()->isWidgetType()) {
+        m_overlay->raise(); // a new control lies below the frame line
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         LightControl* hit = lightControlAt(help->pos());

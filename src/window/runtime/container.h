@@ -12,6 +12,7 @@
 
 namespace rb {
 
+class FrameOverlay;
 class LightControl;
 
 // Where a drag stands relative to a drop target.
@@ -32,7 +33,8 @@ public:
     void setBackColor(const QColor& colour);
     const QPixmap& picture() const { return m_picture; }
     void setPicture(const QPixmap& picture);
-    // A one-pixel frame line around the inner area.
+    // A one-pixel frame line around the inner area; it lies above the controls inside, which
+    // are cut at the inner edge.
     bool hasFrameLine() const { return m_frameLine; }
     void setFrameLine(bool on);
 
@@ -73,6 +75,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    // A focused container shows a dotted rectangle inside its inner area.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // Paints background and picture over the dirty area (the persistent picture box paints
     // its drawing instead).
@@ -83,6 +88,7 @@ protected:
 private:
     friend class LightControl;
     void flushInvalidated();
+    void syncOverlay();
 
     void addLightControl(LightControl* control);
     void removeLightControl(LightControl* control);
@@ -90,6 +96,7 @@ private:
     QColor m_backColor = Qt::white;
     QPixmap m_picture;
     bool m_frameLine = false;
+    FrameOverlay* m_overlay = nullptr; // made when first needed; a child widget
     UserScale m_scale;
     std::vector<LightControl*> m_lights;
     QPointer<LightControl> m_pressed;

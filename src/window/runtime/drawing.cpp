@@ -18,6 +18,23 @@ void drawFrameLine(QPainter& painter, const QRect& outer, const QColor& colour) 
     painter.fillRect(QRect(x + w - 1, y, 1, h), colour);
 }
 
+void drawFocusRect(QPainter& painter, const QRect& outer) {
+    if (outer.width() < 1 || outer.height() < 1) {
+        return;
+    }
+    const QRect edges[] = {
+        QRect(outer.x(), outer.y(), outer.width(), 1),
+        QRect(outer.x(), outer.bottom(), outer.width(), 1),
+        QRect(outer.x(), outer.y(), 1, outer.height()),
+        QRect(outer.right(), outer.y(), 1, outer.height()),
+    };
+    const QBrush dots(paletteColor(kBlack), Qt::Dense4Pattern);
+    for (const QRect& e : edges) {
+        painter.fillRect(e, paletteColor(kWhite));
+        painter.fillRect(e, dots);
+    }
+}
+
 void drawBevel(QPainter& p, const QRect& r, bool sunken) {
     if (r.width() < 2 || r.height() < 2) {
         return;

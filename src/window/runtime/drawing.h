@@ -12,6 +12,10 @@ namespace rb {
 // pixel at any device pixel ratio.
 void drawFrameLine(QPainter& painter, const QRect& outer, const QColor& colour);
 
+// The focus mark: a rectangle one pixel wide along the inside of `outer`, its pixels
+// alternately black and white so that it shows on any background.
+void drawFocusRect(QPainter& painter, const QRect& outer);
+
 // The classic raised 3-D face (or, pressed, sunken): light grey, white top-left edge, black
 // bottom-right edge with a grey inner shadow.
 void drawBevel(QPainter& painter, const QRect& r, bool sunken);

@@ -4,6 +4,7 @@
 #include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
@@ -15,13 +16,15 @@ namespace rb {
 
 namespace {
 
-// The platform style's geometry, with a thumb no shorter than the bar is thick (square on
-// small bars) instead of the style's long minimum, which would fill most of a short bar.
+// The platform style's geometry with the classic sizes: arrow buttons as long as the bar is
+// thick (the style halves them where the bar is shorter than two of them, and then no thumb
+// fits), and a thumb no shorter than the bar is thick (square on small bars) instead of the
+// style's long minimum, which would fill most of a short bar.
 class ClassicScrollBarStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
-        if (metric == PM_ScrollBarSliderMin) {
+        if (metric == PM_ScrollBarSliderMin || metric == PM_ScrollBarExtent) {
             if (const auto* bar = qobject_cast<const QScrollBar*>(widget)) {
                 return bar->orientation() == Qt::Horizontal ? bar->height() : bar->width();
             }
@@ -142,18 +145,22 @@ void ScrollBar::paintEvent(QPaintEvent*) {
     };
     const bool horizontal = orientation() == Qt::Horizontal;
 
-    // The track: white and light grey dots, the classic scroll bar's trough.
-    const QRect groove = part(QStyle::SC_ScrollBarGroove);
-    p.fillRect(groove, paletteColor(kWhite));
-    p.fillRect(groove, QBrush(paletteColor(kLightGrey), Qt::Dense4Pattern));
-    for (const QStyle::SubControl page : {QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage}) {
+    const QRect sub = part(QStyle::SC_ScrollBarSubLine);
+    const QRect add = part(QStyle::SC_ScrollBarAddLine);
+    // The track between the arrows: white and light grey dots, the classic scroll bar's
+    // trough. On a bar too short for a thumb it is all that stands for the thumb.
+    const QRect track =
+        horizontal ? QRect(QPoint(sub.right() + 1, 0), QPoint(add.left() - 1, height() - 1))
+                   : QRect(QPoint(0, sub.bottom() + 1), QPoint(width() - 1, add.top() - 1));
+    p.fillRect(track, paletteColor(kWhite));
+    p.fillRect(track, QBrush(paletteColor(kLightGrey), Qt::Dense4Pattern));
+    for (const QStyle::SubControl page :
+         {QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage}) {
         if (pressed(page)) {
             p.fillRect(part(page), paletteColor(kBlack));
         }
     }
 
-    const QRect sub = part(QStyle::SC_ScrollBarSubLine);
-    const QRect add = part(QStyle::SC_ScrollBarAddLine);
     drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
     drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
               pressed(QStyle::SC_ScrollBarSubLine));
@@ -169,7 +176,43 @@ void ScrollBar::paintEvent(QPaintEvent*) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(thumb.adjusted(2, 2, -3, -3));
         }
+    } else if (hasFocus()) {
+        // No room for a thumb: the focus marks the thumb's place between the arrows.
+        p.fillRect(track, paletteColor(kBlack));
     }
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event) {
+    // The keys work like the bar's parts, whatever its orientation: the Qt bar counts from the
+    // left or top end, so "sub" is the left or upper arrow and the track before the thumb.
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }
 
 void ScrollBar::onReleased() {

@@ -37,6 +37,10 @@ protected:
     // The classic look: raised arrow buttons, a dotted track and a square raised thumb, so the
     // thumb reads clearly even on the smallest bars.
     void paintEvent(QPaintEvent* event) override;
+    // Right and Down act as the right or lower arrow, Left and Up as the left or upper one,
+    // Page Up and Page Down as a click on the track before or after the thumb, Home and End go
+    // to the left or top and the right or bottom end; each runs change() as a click would.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int toValue(int qtValue) const;

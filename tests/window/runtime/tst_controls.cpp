@@ -8,13 +8,17 @@
 #include "window/runtime/scrollbar.h"
 #include "window/runtime/textbox.h"
 #include "window/runtime/timer.h"
+#include "window/runtime/translation.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
 #include <QTest>
+
+#include <memory>
 
 #include "support/scrollbarparts.h"
 
@@ -57,10 +61,15 @@ private slots:
     void scrollBarArrowsWithMinAboveMax_data();
     void scrollBarArrowsWithMinAboveMax();
     void scrollBarThumbDragScrollsThenChangesOnce();
+    void scrollBarKeysActAsItsParts_data();
+    void scrollBarKeysActAsItsParts();
 
     void checkBoxValues();
     void buttonClickAndPicture();
+    void buttonKeysClickWhenFocused_data();
+    void buttonKeysClickWhenFocused();
     void textBoxColours();
+    void textBoxMenuSpeaksGerman();
     void timerIsPreciseAndFollowsItsInterval();
     void labelPaintsItsCaption();
 
@@ -322,6 +331,43 @@ void TestControls::scrollBarThumbDragScrollsThenChangesOnce() {
     QVERIFY(bar.value() > 5);
 }
 
+void TestControls::scrollBarKeysActAsItsParts_data() {
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("after");
+    // A stock slider counts up to the right, a spinner (Min 100, Max 0) up to the top.
+    QTest::addRow("slider Right") << 0 << 32 << 5 << int(Qt::Key_Right) << 6;
+    QTest::addRow("slider Down") << 0 << 32 << 5 << int(Qt::Key_Down) << 6;
+    QTest::addRow("slider Left") << 0 << 32 << 5 << int(Qt::Key_Left) << 4;
+    QTest::addRow("slider Page Up") << 0 << 32 << 5 << int(Qt::Key_PageUp) << 4;
+    QTest::addRow("slider End") << 0 << 32 << 5 << int(Qt::Key_End) << 32;
+    QTest::addRow("pace Right to its end") << 0 << 50 << 49 << int(Qt::Key_Right) << 50;
+    QTest::addRow("pace Right at its end") << 0 << 50 << 50 << int(Qt::Key_Right) << 50;
+    QTest::addRow("spinner Up") << 100 << 0 << 10 << int(Qt::Key_Up) << 11;
+    QTest::addRow("spinner Right") << 100 << 0 << 10 << int(Qt::Key_Right) << 9;
+    QTest::addRow("spinner Page Down") << 100 << 0 << 10 << int(Qt::Key_PageDown) << 9;
+    QTest::addRow("spinner Home") << 100 << 0 << 10 << int(Qt::Key_Home) << 100;
+    QTest::addRow("spinner End") << 100 << 0 << 10 << int(Qt::Key_End) << 0;
+}
+
+void TestControls::scrollBarKeysActAsItsParts() {
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, after);
+    ScrollBar bar(nullptr, QStringLiteral("bar"));
+    bar.setOrientation(min > max ? Qt::Vertical : Qt::Horizontal);
+    bar.setRange(min, max);
+    bar.setValue(start);
+    QSignalSpy change(&bar, &ScrollBar::change);
+    QTest::keyClick(&bar, static_cast<Qt::Key>(key));
+    QCOMPARE(bar.value(), after);
+    QCOMPARE(change.count(), start == after ? 0 : 1);
+}
+
 void TestControls::checkBoxValues() {
     rb::CheckBox box(nullptr, QStringLiteral("Check1"));
     box.setCaption(QStringLiteral("auto"));
@@ -348,6 +394,38 @@ void TestControls::buttonClickAndPicture() {
     const QImage image = b.grab().toImage();
     QCOMPARE(image.pixelColor(32, 14), QColor(Qt::black));  // the picture, centred
     QCOMPARE(image.pixelColor(10, 14), QColor(Qt::yellow)); // the back colour beside it
+}
+
+void TestControls::buttonKeysClickWhenFocused_data() {
+    QTest::addColumn<int>("key");
+    QTest::addRow("Return") << int(Qt::Key_Return);
+    QTest::addRow("Enter") << int(Qt::Key_Enter);
+    QTest::addRow("Space") << int(Qt::Key_Space);
+}
+
+void TestControls::buttonKeysClickWhenFocused() {
+    QFETCH(int, key);
+    rb::Button b(nullptr, QStringLiteral("Command2"));
+    QSignalSpy clicked(&b, &QAbstractButton::clicked);
+    QTest::keyClick(&b, static_cast<Qt::Key>(key));
+    QCOMPARE(clicked.count(), 1);
+    QTest::keyClick(&b, Qt::Key_A);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestControls::textBoxMenuSpeaksGerman() {
+    QVERIFY(!rb::installQtTranslation(QStringLiteral("xx"))); // no such file: English stays
+    QVERIFY(rb::installQtTranslation(QStringLiteral("de")));
+    rb::TextBox t(nullptr, QStringLiteral("txtF1p"));
+    std::unique_ptr<QMenu> menu(t.createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* a : menu->actions()) {
+        if (!a->isSeparator()) {
+            entries << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    QCOMPARE(entries.first(), QStringLiteral("Rückgängig"));
+    QCOMPARE(entries.last(), QStringLiteral("Alles auswählen"));
 }
 
 void TestControls::textBoxColours() {
