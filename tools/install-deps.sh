@@ -111,10 +111,10 @@ if ! command -v apt-get >/dev/null 2>&1; then
   if [[ " ${missing[*]} " == *" qt6-base-dev "* ]]; then
     say "building needs CMake 3.25 or newer, a C++20 compiler and Qt 6.4 or newer with its SVG"
     say "module (${probe_error:-not found}). There is no apt-get here; please install them:"
-    say "  Debian, Ubuntu: g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation"
-    say "  Fedora:         gcc-c++ cmake make qt6-qtbase-devel qt6-qtsvg-devel liberation-fonts"
-    say "  openSUSE:       gcc-c++ cmake make qt6-base-devel qt6-svg-devel liberation-fonts"
-    say "  Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation"
+    say "  Debian, Ubuntu: g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation qt6-translations-l10n"
+    say "  Fedora:         gcc-c++ cmake make qt6-qtbase-devel qt6-qtsvg-devel liberation-fonts qt6-qttranslations"
+    say "  openSUSE:       gcc-c++ cmake make qt6-base-devel qt6-svg-devel liberation-fonts qt6-translations"
+    say "  Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation qt6-translations"
     exit 1
   fi
   others=()

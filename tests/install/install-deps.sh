@@ -13,7 +13,7 @@ mkdir -p "$work"
 failures=0
 
 run_packages="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev"
-run_packages+=" fonts-liberation"
+run_packages+=" fonts-liberation qt6-translations-l10n"
 test_packages="xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file lintian"
 install_flags="-y -qq --no-install-recommends"
 
@@ -122,10 +122,10 @@ STUB_UID=1000 check "no apt-get with Qt" 0 "" "" "$script" run
 
 machine "no apt-get without Qt" id cmake=noqt
 STUB_UID=1000 check "no apt-get without Qt" 1 "" "(Could not find a package configuration file provided by \"Qt6\"). There is no apt-get here; please install them:
-install-deps:   Debian, Ubuntu: g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
-install-deps:   Fedora:         gcc-c++ cmake make qt6-qtbase-devel qt6-qtsvg-devel liberation-fonts
-install-deps:   openSUSE:       gcc-c++ cmake make qt6-base-devel qt6-svg-devel liberation-fonts
-install-deps:   Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation" "$script" run
+install-deps:   Debian, Ubuntu: g++ cmake make qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation qt6-translations-l10n
+install-deps:   Fedora:         gcc-c++ cmake make qt6-qtbase-devel qt6-qtsvg-devel liberation-fonts qt6-qttranslations
+install-deps:   openSUSE:       gcc-c++ cmake make qt6-base-devel qt6-svg-devel liberation-fonts qt6-translations
+install-deps:   Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation qt6-translations" "$script" run
 
 if [ $failures -ne 0 ]; then
   echo "$failures set-up case(s) failed"
