@@ -177,8 +177,14 @@ void ScrollBar::paintEvent(QPaintEvent*) {
             p.drawRect(thumb.adjusted(2, 2, -3, -3));
         }
     } else if (hasFocus()) {
-        // No room for a thumb: the focus marks the thumb's place between the arrows.
+        // No room for a thumb: the focus marks the thumb's place between the arrows, and a
+        // dotted rectangle inside each arrow button makes it plain to see.
         p.fillRect(track, paletteColor(kBlack));
+        for (const QRect& arrow : {sub, add}) {
+            if (arrow.width() > 6 && arrow.height() > 6) {
+                drawFocusRect(p, arrow.adjusted(2, 2, -3, -3));
+            }
+        }
     }
 }
 
