@@ -3,7 +3,8 @@
 PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean asan-test lint fuzz fuzz-deps install package
+.PHONY: all deps configure build run test bench clean asan-test lint fuzz fuzz-deps install package \
+  monkey
 
 all: build
 
@@ -33,6 +34,19 @@ asan-test: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# The monkey: random real input (clicks, drags, keys, absurd texts typed and pasted, resizes,
+# start/stop bursts, menus, close requests) to the sanitizer build on a virtual X server for
+# MINUTES; SEED picks the actions, so a run can be repeated. Fails on a crash, a sanitizer
+# report, a window that does not answer within 2 s, or an exit status other than 0.
+SEED ?= $(shell date +%s)
+MINUTES ?= 10
+monkey: deps
+	@cmake --preset asan >/dev/null
+	@echo "monkey: building raeuber-beute and monkey-helper in build-asan/"
+	@cmake --build --preset asan -j $(JOBS) --target raeuber-beute monkey-helper \
+	  >build-asan/monkey-build.log 2>&1 || { tail -40 build-asan/monkey-build.log; exit 1; }
+	@xvfb-run -a -s '-screen 0 1600x1000x24' tools/monkey/monkey.sh build-asan $(SEED) $(MINUTES)
 
 # clang-tidy (checks in .clang-tidy) and cppcheck on src/, with the compile database of the
 # build in build/ (LINT_DIR to use another); any finding fails it.

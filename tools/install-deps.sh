@@ -12,6 +12,8 @@ packages=(
   fonts-liberation
   # real-window tests and screenshots
   xvfb xauth xdotool imagemagick
+  # the monkey (make monkey): clipboard for pastes and answer probes, X headers for its helper
+  xclip libxcb1-dev
   # static checks (make lint): clang-tidy and cppcheck
   clang-tidy cppcheck
   # install and package checks: launcher and metainfo validators, Debian packaging
