@@ -104,7 +104,7 @@ void Container::invalidate(const QRect& dirty) {
     if (r.isEmpty()) {
         return;
     }
-    m_invalid |= r;
+    m_invalid.add(r);
     if (!m_flushPosted) {
         m_flushPosted = true;
         QMetaObject::invokeMethod(this, &Container::flushInvalidated, Qt::QueuedConnection);
@@ -113,10 +113,10 @@ void Container::invalidate(const QRect& dirty) {
 
 void Container::flushInvalidated() {
     m_flushPosted = false;
-    // One rectangle: under a simple rectangular clip pictures are blitted line by line, while
-    // a region of many pieces sends every drawing through span blending.
-    update(m_invalid);
-    m_invalid = QRect();
+    const QRegion area = m_invalid.region();
+    m_repainting.take(m_invalid);
+    m_repaintingRegion = m_repainting.region();
+    update(area);
 }
 
 void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
@@ -148,13 +148,34 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
 
 void Container::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    paintSurface(painter, dirty);
+    // The gathered areas when the repaint is for exactly those, else the rectangles of what
+    // the repaint is for; each painted on its own under a rectangular clip.
+    const QRegion region = event->region();
+    std::vector<QRect> areas;
+    if (!m_repainting.isEmpty() && region == m_repaintingRegion) {
+        areas = m_repainting.pieces();
+    } else {
+        areas.assign(region.begin(), region.end());
+    }
+    m_repainting.clear();
+    m_repaintingRegion = QRegion();
 
-    painter.setClipRegion(event->region() & innerRect());
+    std::vector<std::pair<LightControl*, QRectF>> shown;
+    shown.reserve(m_lights.size());
     for (LightControl* c : m_lights) {
-        if (c->isVisible() && c->pixelRect().intersects(dirty)) {
-            c->paint(painter);
+        if (c->isVisible()) {
+            shown.emplace_back(c, c->pixelRect());
+        }
+    }
+    const QRect inner = innerRect();
+    for (const QRect& dirty : areas) {
+        painter.setClipRect(dirty);
+        paintSurface(painter, dirty);
+        painter.setClipRect(dirty & inner);
+        for (const auto& [c, place] : shown) {
+            if (place.intersects(dirty)) {
+                c->paint(painter);
+            }
         }
     }
     painter.setClipping(false);
