@@ -54,25 +54,29 @@ std::string noDisplay() {
     return "no display found (DISPLAY is not set).";
 }
 
-// What could not start. Before its fatal message Qt names the platform it tried: Could not
-// find / load the Qt platform plugin "NAME" ...
+// What could not start. Before its fatal message Qt names the platform it tried (Could not
+// find / load the Qt platform plugin "NAME" ...), and X says when no server answered.
 std::string whatFailed() {
+    const QLatin1String named("platform plugin \"");
     QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
     bool notFound = false;
+    bool noXServer = false;
     for (const HeldMessage& m : *g_held) {
-        const qsizetype open = m.text.indexOf(QLatin1String("platform plugin \""));
-        const qsizetype close = open < 0 ? -1 : m.text.indexOf(QLatin1Char('"'), open + 17);
+        const qsizetype open = m.text.indexOf(named);
+        const qsizetype close =
+            open < 0 ? -1 : m.text.indexOf(QLatin1Char('"'), open + named.size());
         if (close > 0) {
-            platform = m.text.mid(open + 17, close - open - 17);
+            platform = m.text.mid(open + named.size(), close - open - named.size());
             notFound = m.text.contains(QLatin1String("Could not find"));
         }
+        noXServer = noXServer || m.text.contains(QLatin1String("could not connect to display"));
     }
     const std::string name = platform.toStdString();
     if (notFound) {
         return "cannot start the window system \"" + name +
                "\": this Qt has no platform plugin of that name.";
     }
-    if (platform.contains(QLatin1String("xcb"))) {
+    if (platform.contains(QLatin1String("xcb")) && noXServer) {
         const std::string display = environment("DISPLAY");
         return display.empty() ? noDisplay()
                                : "cannot open the display \"" + display +

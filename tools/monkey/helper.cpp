@@ -91,7 +91,11 @@ int closeRequest(const char* window) {
     e.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
     e.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
-    const int failed = xcb_flush(c) > 0 ? 0 : 1;
+    // A round trip: the server has handled the message before this client goes.
+    xcb_get_input_focus_reply_t* focus =
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    const int failed = focus ? 0 : 1;
+    std::free(focus);
     xcb_disconnect(c);
     return failed;
 }
