@@ -148,37 +148,43 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
 
 void Container::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // The gathered areas when the repaint is for exactly those, else the rectangles of what
-    // the repaint is for; each painted on its own under a rectangular clip.
     const QRegion region = event->region();
-    std::vector<QRect> areas;
-    if (!m_repainting.isEmpty() && region == m_repaintingRegion) {
-        areas = m_repainting.pieces();
-    } else {
-        areas.assign(region.begin(), region.end());
-    }
-    m_repainting.clear();
+    const bool gathered = !m_repainting.isEmpty() && region == m_repaintingRegion;
     m_repaintingRegion = QRegion();
-
-    std::vector<std::pair<LightControl*, QRectF>> shown;
-    shown.reserve(m_lights.size());
-    for (LightControl* c : m_lights) {
-        if (c->isVisible()) {
-            shown.emplace_back(c, c->pixelRect());
-        }
-    }
-    const QRect inner = innerRect();
-    for (const QRect& dirty : areas) {
-        painter.setClipRect(dirty);
+    if (!gathered) {
+        m_repainting.clear();
+        const QRect dirty = event->rect();
         paintSurface(painter, dirty);
-        painter.setClipRect(dirty & inner);
-        for (const auto& [c, place] : shown) {
-            if (place.intersects(dirty)) {
+        painter.setClipRegion(region & innerRect());
+        for (LightControl* c : m_lights) {
+            if (c->isVisible() && c->pixelRect().intersects(dirty)) {
                 c->paint(painter);
             }
         }
+        painter.setClipping(false);
+    } else {
+        // The gathered areas, each painted on its own under a rectangular clip.
+        std::vector<std::pair<LightControl*, QRectF>> shown;
+        shown.reserve(m_lights.size());
+        for (LightControl* c : m_lights) {
+            if (c->isVisible()) {
+                shown.emplace_back(c, c->pixelRect());
+            }
+        }
+        const QRect inner = innerRect();
+        for (const QRect& dirty : m_repainting.pieces()) {
+            painter.setClipRect(dirty);
+            paintSurface(painter, dirty);
+            painter.setClipRect(dirty & inner);
+            for (const auto& [c, place] : shown) {
+                if (place.intersects(dirty)) {
+                    c->paint(painter);
+                }
+            }
+        }
+        m_repainting.clear();
+        painter.setClipping(false);
     }
-    painter.setClipping(false);
 
     if (m_frameLine) {
         drawFrameLine(painter, rect(), paletteColor(kBlack));
