@@ -163,30 +163,58 @@ check_report() {
 
 xdo() { xdotool "$@" >/dev/null 2>&1; }
 
+# A window that went away belongs to a program that is ending ("Beenden", a close request):
+# it is given 30 s to end (the sanitizers check for leaks at the end), then started again.
+wait_if_ending() {
+  if xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | grep -qx "$wid"; then
+    return
+  fi
+  for ((t = 0; t < 300; t++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    fail "the window went, but the program did not end within 30 s"
+  fi
+  check_alive
+}
+
 # The window has to take input and answer a clipboard request within 2 s: the clipboard holds a
 # stale text, the probe types a fresh token into a text box and copies it, and asking the
-# clipboard for its text must then give that token, which only the program can answer.
+# clipboard for its text must then give that token, which only the program can answer. A
+# program that ends meanwhile is started again and asked again.
 probe() {
-  probes=$((probes + 1))
-  local token=probe$probes
-  xdo mouseup 1
-  xdo key Escape
-  xdo windowsize "$wid" "$ww" "$wh"
-  printf 'stale' | xclip -selection clipboard -i
-  centre_of text:Text4
-  note "probe $token in Text4"
-  xdo mousemove "$px" "$py" click 1 key ctrl+a type "$token"
-  xdo key ctrl+a key ctrl+c
-  local deadline=$((${EPOCHREALTIME/./} + answer_seconds * 1000000))
-  while [ "${EPOCHREALTIME/./}" -lt "$deadline" ]; do
-    if [ "$(timeout 1 xclip -selection clipboard -o 2>/dev/null)" = "$token" ]; then
-      return
-    fi
+  local attempt token deadline started
+  wait_if_ending
+  for ((attempt = 1; attempt <= 3; attempt++)); do
+    probes=$((probes + 1))
+    token=probe$probes
+    started=$starts
+    xdo mouseup 1
+    xdo key Escape
+    xdo windowsize "$wid" "$ww" "$wh"
+    printf 'stale' | xclip -selection clipboard -i 2>>"$actions_log"
+    centre_of text:Text4
+    note "probe $token in Text4"
+    xdo mousemove "$px" "$py" click 1 key ctrl+a type "$token"
+    xdo key ctrl+a key ctrl+c
+    deadline=$((${EPOCHREALTIME/./} + answer_seconds * 1000000))
+    while [ "${EPOCHREALTIME/./}" -lt "$deadline" ]; do
+      if [ "$(timeout 1 xclip -selection clipboard -o 2>/dev/null)" = "$token" ]; then
+        return
+      fi
+      check_alive
+      if [ "$starts" -ne "$started" ]; then
+        continue 2
+      fi
+      sleep 0.05
+    done
     check_alive
-    sleep 0.05
+    if [ "$starts" -eq "$started" ]; then
+      fail "the window did not answer within ${answer_seconds} s"
+    fi
   done
-  check_alive
-  fail "the window did not answer within ${answer_seconds} s"
+  fail "the program ended at every probe"
 }
 
 # ---- the actions ---------------------------------------------------------------------------
@@ -340,11 +368,11 @@ paste_text() {
   point_in "text:$box"
   rnd 3
   if [ "$r" -eq 0 ]; then # the primary selection, pasted with the middle button
-    xclip -selection primary -i <"$file"
+    xclip -selection primary -i <"$file" 2>>"$actions_log"
     note "middle-click paste of ${file##*/} into $box"
     xdo mousemove "$px" "$py" click 2
   else
-    xclip -selection clipboard -i <"$file"
+    xclip -selection clipboard -i <"$file" 2>>"$actions_log"
     note "paste ${file##*/} into $box"
     xdo mousemove "$px" "$py" click 1 key ctrl+a key ctrl+v
   fi
