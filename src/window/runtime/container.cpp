@@ -148,43 +148,49 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
 
 void Container::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Painted rectangle by rectangle under simple rectangular clips where that takes few
+    // rectangles: the region's own when it has few (Qt leaves out what opaque children cover),
+    // else the areas gathered from moving controls when the repaint is for those. Anything
+    // else as one rectangle under the region's clip.
+    constexpr int kFewRectangles = 4;
     const QRegion region = event->region();
-    const bool gathered = !m_repainting.isEmpty() && region == m_repaintingRegion;
-    m_repaintingRegion = QRegion();
-    if (!gathered) {
-        m_repainting.clear();
-        const QRect dirty = event->rect();
-        paintSurface(painter, dirty);
-        painter.setClipRegion(region & innerRect());
-        for (LightControl* c : m_lights) {
-            if (c->isVisible() && c->pixelRect().intersects(dirty)) {
-                c->paint(painter);
-            }
-        }
-        painter.setClipping(false);
+    std::vector<QRect> areas;
+    bool clipped = false;
+    if (region.rectCount() <= kFewRectangles) {
+        areas.assign(region.begin(), region.end());
+    } else if (!m_repainting.isEmpty() && (region - m_repaintingRegion).isEmpty()) {
+        areas = m_repainting.pieces();
     } else {
-        // The gathered areas, each painted on its own under a rectangular clip.
-        std::vector<std::pair<LightControl*, QRectF>> shown;
-        shown.reserve(m_lights.size());
-        for (LightControl* c : m_lights) {
-            if (c->isVisible()) {
-                shown.emplace_back(c, c->pixelRect());
-            }
+        areas.push_back(event->rect());
+        clipped = true;
+    }
+    m_repainting.clear();
+    m_repaintingRegion = QRegion();
+
+    std::vector<std::pair<LightControl*, QRectF>> shown;
+    shown.reserve(m_lights.size());
+    for (LightControl* c : m_lights) {
+        if (c->isVisible()) {
+            shown.emplace_back(c, c->pixelRect());
         }
-        const QRect inner = innerRect();
-        for (const QRect& dirty : m_repainting.pieces()) {
+    }
+    const QRect inner = innerRect();
+    for (const QRect& dirty : areas) {
+        if (clipped) {
+            paintSurface(painter, dirty);
+            painter.setClipRegion(region & inner);
+        } else {
             painter.setClipRect(dirty);
             paintSurface(painter, dirty);
             painter.setClipRect(dirty & inner);
-            for (const auto& [c, place] : shown) {
-                if (place.intersects(dirty)) {
-                    c->paint(painter);
-                }
+        }
+        for (const auto& [c, place] : shown) {
+            if (place.intersects(dirty)) {
+                c->paint(painter);
             }
         }
-        m_repainting.clear();
-        painter.setClipping(false);
     }
+    painter.setClipping(false);
 
     if (m_frameLine) {
         drawFrameLine(painter, rect(), paletteColor(kBlack));
