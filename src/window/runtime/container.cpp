@@ -153,7 +153,7 @@ void Container::paintEvent(QPaintEvent* event) {
     // else the areas gathered from moving controls when the repaint is for those. Anything
     // else as one rectangle under the region's clip.
     constexpr int kFewRectangles = 4;
-    const QRegion region = event->region();
+    const QRegion& region = event->region();
     std::vector<QRect> areas;
     bool clipped = false;
     if (region.rectCount() <= kFewRectangles) {
