@@ -6,16 +6,16 @@
 PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps deps-run deps-test deps-lint deps-docs configure build run test bench clean \
-        asan-test lint format format-check fuzz install package
+.PHONY: all deps deps-run deps-test deps-lint deps-docs deps-monkey configure build run test \
+        bench clean asan-test monkey lint format format-check fuzz install package
 
 all: build
 
 # Everything any target here needs.
 deps:
-	@tools/install-deps.sh run test lint docs
+	@tools/install-deps.sh run test lint docs monkey
 
-deps-run deps-test deps-lint deps-docs:
+deps-run deps-test deps-lint deps-docs deps-monkey:
 	@tools/install-deps.sh $(@:deps-%=%)
 
 configure: deps-run
@@ -32,10 +32,16 @@ test: deps-test configure
 	@cmake --build build -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS)
 
-# Speed figures of this machine (offscreen; takes about half a minute).
+# Speed figures of this machine: offscreen, then, where xvfb-run is found, on a virtual X
+# server (platform xcb), where drawing goes to a real X server (about a minute each).
 bench: configure
 	@cmake --build build -j $(JOBS) --target bench
-	@QT_QPA_PLATFORM=offscreen build/bench/bench
+	@echo "offscreen:"
+	@QT_QPA_PLATFORM=offscreen build/bench/bench 2>/dev/null
+	@if command -v xvfb-run >/dev/null 2>&1; then \
+	  echo; echo "virtual X server (xcb):"; \
+	  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1600x1000x24' build/bench/bench 2>/dev/null; \
+	fi
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/; any report fails it.
@@ -43,6 +49,19 @@ asan-test: deps-test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# The monkey: random real input (clicks, drags, keys, absurd texts typed and pasted, resizes,
+# start/stop bursts, menus, close requests) to the sanitizer build on a virtual X server for
+# MINUTES; SEED picks the actions, so a run can be repeated. Fails on a crash, a sanitizer
+# report, a window that does not answer within 2 s, or an exit status other than 0.
+SEED ?= $(shell date +%s)
+MINUTES ?= 10
+monkey: deps-test deps-monkey
+	@cmake --preset asan >/dev/null
+	@echo "monkey: building raeuber-beute and monkey-helper in build-asan/"
+	@cmake --build --preset asan -j $(JOBS) --target raeuber-beute monkey-helper \
+	  >build-asan/monkey-build.log 2>&1 || { tail -40 build-asan/monkey-build.log; exit 1; }
+	@xvfb-run -a -s '-screen 0 1600x1000x24' tools/monkey/monkey.sh build-asan $(SEED) $(MINUTES)
 
 # clang-tidy (checks in .clang-tidy) and cppcheck on src/, with the compile database of the
 # build in build/ (LINT_DIR to use another); any finding fails it.

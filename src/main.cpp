@@ -1,35 +1,17 @@
 #include "control/startup.h"
-#include "window/runtime/accessibility.h"
+#include "control/windowsystem.h"
 #include "window/form1.h"
+#include "window/runtime/accessibility.h"
 #include "window/layout.h"
 #include "window/runtime/fonts.h"
 #include "window/runtime/translation.h"
 
 #include <QApplication>
 
-#include <cstdio>
-
-namespace {
-
-// Qt aborts with a core dump when the window system cannot be reached; say what to do instead.
-bool displayAvailable() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return true;
-    }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    if (!displayAvailable()) {
-        std::fputs("raeuber-beute: no display found (DISPLAY is not set). Start it on a desktop, "
-                   "or under a virtual display:\n  xvfb-run -s '-screen 0 1600x1000x24' "
-                   "raeuber-beute\n",
-                   stderr);
-        return 2;
-    }
+    rb::guardWindowSystemStart(); // no window system: a clear word and status 2, no core
     QApplication app(argc, argv);
+    rb::windowSystemStarted();
     QApplication::setApplicationName(QStringLiteral("raeuber-beute"));
     QApplication::setApplicationDisplayName(QStringLiteral("Räuber-Beute Modell"));
     // Lets desktops match the window to its launcher and icon.

@@ -7,6 +7,7 @@
 #   tools/install-deps.sh lint    ... and the static checks and formatting (make lint, make format)
 #   tools/install-deps.sh fuzz    ... and clang with libFuzzer (make fuzz)
 #   tools/install-deps.sh docs    ... and the screenshot tool (tools/screenshot.sh)
+#   tools/install-deps.sh monkey  ... and the monkey's clipboard tool and X headers (make monkey)
 #
 # Every use includes "run". Where CMake 3.25, a C++20 compiler and Qt 6.4 are found (a scratch
 # configure of cmake/toolchain-check), their packages are not installed, on any distribution.
@@ -32,6 +33,8 @@ declare -A uses=(
   [lint]="clang-tidy:run-clang-tidy cppcheck:cppcheck clang-format:clang-format"
   [fuzz]="clang:clang++ libclang-rt-14-dev"
   [docs]="xvfb:xvfb-run xauth:xauth xdotool:xdotool imagemagick:import"
+  # the monkey (make monkey): clipboard for pastes and answer probes, X headers for its helper
+  [monkey]="xvfb:xvfb-run xauth:xauth xdotool:xdotool xclip:xclip libxcb1-dev"
 )
 
 say() { echo "install-deps: $*" >&2; }

@@ -15,4 +15,14 @@ if(BUILD_TESTING)
            COMMAND contact-sheet "${CMAKE_BINARY_DIR}/contact-sheet.png")
   set_tests_properties(contact_sheet PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 120)
+
+  # monkey-helper: where the window's controls lie, and close requests, for the monkey
+  # (tools/monkey/monkey.sh, `make monkey`).
+  find_library(RB_XCB_LIBRARY xcb)
+  if(RB_XCB_LIBRARY)
+    qt_add_executable(monkey-helper monkey/helper.cpp)
+    set_target_properties(monkey-helper PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
+    target_include_directories(monkey-helper PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(monkey-helper PRIVATE rb_control ${RB_XCB_LIBRARY} rb_warnings)
+  endif()
 endif()

@@ -125,7 +125,7 @@ void Container::invalidate(const QRect& dirty) {
     if (r.isEmpty()) {
         return;
     }
-    m_invalid |= r;
+    m_invalid.add(r);
     if (!m_flushPosted) {
         m_flushPosted = true;
         QMetaObject::invokeMethod(this, &Container::flushInvalidated, Qt::QueuedConnection);
@@ -134,10 +134,10 @@ void Container::invalidate(const QRect& dirty) {
 
 void Container::flushInvalidated() {
     m_flushPosted = false;
-    // One rectangle: under a simple rectangular clip pictures are blitted line by line, while
-    // a region of many pieces sends every drawing through span blending.
-    update(m_invalid);
-    m_invalid = QRect();
+    const QRegion area = m_invalid.region();
+    m_repainting.take(m_invalid);
+    m_repaintingRegion = m_repainting.region();
+    update(area);
 }
 
 void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
@@ -169,13 +169,46 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
 
 void Container::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect dirty = event->rect();
-    paintSurface(painter, dirty);
+    // Painted rectangle by rectangle under simple rectangular clips where that takes few
+    // rectangles: the region's own when it has few (Qt leaves out what opaque children cover),
+    // else the areas gathered from moving controls when the repaint is for those. Anything
+    // else as one rectangle under the region's clip.
+    constexpr int kFewRectangles = 4;
+    const QRegion& region = event->region();
+    std::vector<QRect> areas;
+    bool clipped = false;
+    if (region.rectCount() <= kFewRectangles) {
+        areas.assign(region.begin(), region.end());
+    } else if (!m_repainting.isEmpty() && (region - m_repaintingRegion).isEmpty()) {
+        areas = m_repainting.pieces();
+    } else {
+        areas.push_back(event->rect());
+        clipped = true;
+    }
+    m_repainting.clear();
+    m_repaintingRegion = QRegion();
 
-    painter.setClipRegion(event->region() & innerRect());
+    std::vector<std::pair<LightControl*, QRectF>> shown;
+    shown.reserve(m_lights.size());
     for (LightControl* c : m_lights) {
-        if (c->isVisible() && c->pixelRect().intersects(dirty)) {
-            c->paint(painter);
+        if (c->isVisible()) {
+            shown.emplace_back(c, c->pixelRect());
+        }
+    }
+    const QRect inner = innerRect();
+    for (const QRect& dirty : areas) {
+        if (clipped) {
+            paintSurface(painter, dirty);
+            painter.setClipRegion(region & inner);
+        } else {
+            painter.setClipRect(dirty);
+            paintSurface(painter, dirty);
+            painter.setClipRect(dirty & inner);
+        }
+        for (const auto& [c, place] : shown) {
+            if (place.intersects(dirty)) {
+                c->paint(painter);
+            }
         }
     }
     // The frame line is the overlay's: it lies above the widgets inside.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/runtime/dirtyareas.h"
 #include "window/runtime/userscale.h"
 
 #include <QColor>
@@ -57,8 +58,9 @@ public:
     void bringToFront(LightControl* control);
 
     // Marks an area (widget pixels) for repainting. Areas asked for in one go (a pass moving
-    // many fish) are gathered into their bounding rectangle and handed to the repaint at the
-    // next event processing, which keeps the cost of many small moves low.
+    // many fish) are gathered into a few disjoint rectangles (DirtyAreas) and handed to the
+    // repaint at the next event processing, which paints each under its own rectangular clip:
+    // many small moves cost little, and the water between the fish nothing.
     void invalidate(const QRect& area);
 
     // Drop target handlers; a container without them ignores drags. x and y are in the
@@ -100,7 +102,9 @@ private:
     UserScale m_scale;
     std::vector<LightControl*> m_lights;
     QPointer<LightControl> m_pressed;
-    QRect m_invalid;
+    DirtyAreas m_invalid;    // asked for, not yet handed to the repaint
+    DirtyAreas m_repainting; // handed to the repaint, not yet painted
+    QRegion m_repaintingRegion;
     bool m_flushPosted = false;
 };
 
