@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program's speed on this machine and prints one table. Runs the real window
 // on the platform QT_QPA_PLATFORM names (`make bench`: offscreen, then xcb on a virtual X
 // server); every figure is the median of several runs.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # rb_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [X11])
 # Builds one Qt Test program and registers it with ctest as "<name>". Widget tests run on
 # the offscreen platform so they need no display.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks.h"
 
 #include "model/generationtick.h"
+#include "support/invariants.h"
 #include "window/form1.h"
 #include "window/runtime/numtext.h"
-#include "support/invariants.h"
 
 #include <QString>
 
@@ -23,7 +24,9 @@ using rbtest::inRange;
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string show(double v) {
     char buf[64];

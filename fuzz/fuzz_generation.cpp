@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: generation ticks of the real window, loaded as the program does it and
 // kept offscreen, with arbitrary parameter texts and stocks (see checks.h for the input).
 

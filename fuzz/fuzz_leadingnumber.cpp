@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the leading-number reader on arbitrary bytes.
 
 #include "checks.h"

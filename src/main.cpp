@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/startup.h"
 #include "control/windowsystem.h"
 #include "window/form1.h"
-#include "window/runtime/accessibility.h"
 #include "window/layout.h"
+#include "window/runtime/accessibility.h"
 #include "window/runtime/fonts.h"
 #include "window/runtime/translation.h"
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aquarium/animation.h"
 
 #include "aquarium/aquarium.h"
-#include "window/runtime/eventloop.h"
 #include "window/form1.h"
+#include "window/runtime/eventloop.h"
 #include "window/runtime/numtext.h"
 #include "window/runtime/random.h"
 
@@ -19,8 +20,12 @@ constexpr float kPreyBottomBound = 720;
 constexpr float kPredatorBottomBound = 640;
 
 // Heading code: bit 0 set = moving right, bit 1 set = moving down.
-bool movingRight(int code) { return (code & 1) != 0; }
-bool movingDown(int code) { return (code & 2) != 0; }
+bool movingRight(int code) {
+    return (code & 1) != 0;
+}
+bool movingDown(int code) {
+    return (code & 2) != 0;
+}
 
 int headingOf(const Image* fish) {
     return static_cast<int>(leadingNumber(QStringView(fish->tag())));
@@ -32,8 +37,7 @@ struct Steps {
 
 // Draws a turn; on a new heading whose horizontal direction differs, the fish gets the
 // picture facing the new way. Returns the heading to move by.
-template <typename PictureFor>
-int maybeTurn(Image* fish, int chance, PictureFor pictureFor) {
+template <typename PictureFor> int maybeTurn(Image* fish, int chance, PictureFor pictureFor) {
     const int turnRoll = static_cast<int>(std::floor(rnd() * chance));
     if (turnRoll == 0) {
         const int code = static_cast<int>(std::floor(rnd() * 4));
@@ -81,9 +85,8 @@ void movePrey(Form1& f, int k) {
 
 void movePredator(Form1& f, int k) {
     Image* fish = f.imgFisch2[static_cast<std::size_t>(k)];
-    const int heading = maybeTurn(fish, kPredatorTurnChance, [&f](bool right) {
-        return f.Image1[right ? 0 : 1]->picture();
-    });
+    const int heading = maybeTurn(fish, kPredatorTurnChance,
+                                  [&f](bool right) { return f.Image1[right ? 0 : 1]->picture(); });
     step(fish, heading, {4, 4, 4, 5}, kPredatorBottomBound);
 }
 
@@ -119,7 +122,9 @@ void Command1_Click(Form1& f) {
     f.animating = false;
 }
 
-void Command2_Click(Form1& f) { f.stopped = true; }
+void Command2_Click(Form1& f) {
+    f.stopped = true;
+}
 
 void connectAnimation(Form1& f) {
     QObject::connect(f.Command1, &QAbstractButton::clicked, &f, [&f] { Command1_Click(f); });

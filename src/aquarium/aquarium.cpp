@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aquarium/aquarium.h"
 
 #include "window/form1.h"
@@ -9,10 +10,11 @@ namespace rb {
 namespace {
 
 // A uniform random position in [0, 720) aquarium units, not rounded.
-float scatter() { return static_cast<float>(rnd() * 720); }
+float scatter() {
+    return static_cast<float>(rnd() * 720);
+}
 
-template <std::size_t N>
-void showStock(const std::array<Image*, N>& fish, int n) {
+template <std::size_t N> void showStock(const std::array<Image*, N>& fish, int n) {
     for (int k = 1; k <= n; ++k) {
         fish[static_cast<std::size_t>(k)]->setVisible(true);
     }

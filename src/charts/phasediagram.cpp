@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/phasediagram.h"
 
 #include "model/populationmodel.h"
@@ -15,7 +16,9 @@ constexpr int kGridColour = kDarkBlue;
 constexpr int kLowestPrey = 8; // the diagram's bottom edge
 
 // A point coordinate limited to lo..hi; not-a-number counts as lo.
-double limit(double v, double lo, double hi) { return std::isnan(v) ? lo : std::clamp(v, lo, hi); }
+double limit(double v, double lo, double hi) {
+    return std::isnan(v) ? lo : std::clamp(v, lo, hi);
+}
 } // namespace
 
 void DrawPhaseGrid(Form1& f) {

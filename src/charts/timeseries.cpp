@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "charts/timeseries.h"
 
 #include "window/form1.h"
@@ -7,7 +8,7 @@ namespace rb {
 
 namespace {
 constexpr int kGridColour = kDarkBlue;
-constexpr int kCurveWidth = 3;  // pixels, left for the generation tick's curves
+constexpr int kCurveWidth = 3; // pixels, left for the generation tick's curves
 } // namespace
 
 void DrawDiagramGrid(Form1& f) {
@@ -30,7 +31,9 @@ void Command3_Click(Form1& f) {
     DrawDiagramGrid(f);
 }
 
-void HScroll4_Change(Form1& f) { f.picDiagramm->setLeft(-static_cast<double>(f.HScroll4->value())); }
+void HScroll4_Change(Form1& f) {
+    f.picDiagramm->setLeft(-static_cast<double>(f.HScroll4->value()));
+}
 
 void connectTimeSeries(Form1& f) {
     QObject::connect(f.Command3, &QAbstractButton::clicked, &f, [&f] { Command3_Click(f); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/startup.h"
 
 #include "aquarium/animation.h"
@@ -39,6 +40,8 @@ void Form1_Load(Form1& f) {
     DrawDiagramGrid(f);
 }
 
-void cmdEnde_Click(Form1& f) { f.endProgram(); }
+void cmdEnde_Click(Form1& f) {
+    f.endProgram();
+}
 
 } // namespace rb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/generationtick.h"
 
 #include "charts/timeseries.h"
@@ -23,10 +24,14 @@ constexpr long long kAutoRestart = 800;
 constexpr long long kScrollFrom = 240; // generations after this one scroll the strip
 constexpr int kScrollStep = 40;        // twips a generation
 
-double parameter(const TextBox* box) { return leadingNumber(QStringView(box->text())); }
+double parameter(const TextBox* box) {
+    return leadingNumber(QStringView(box->text()));
+}
 
 // A stock that is not a finite number (absurd typed parameters) counts as died out.
-double sane(double stock) { return std::isfinite(stock) ? stock : 0.0; }
+double sane(double stock) {
+    return std::isfinite(stock) ? stock : 0.0;
+}
 
 // 100 * stock rounded down, as digits. A stock so large that 100 times it overflows is a
 // whole number already, so its digits followed by "00" are exact.
@@ -72,8 +77,8 @@ void drawTimeSeries(Form1& f, double newStock1, double newStock2) {
         }
     }
     const double g = static_cast<double>(f.generation);
-    f.picDiagramm->line(g - 1, f.stock1 / kPreyCapacity * 100, g,
-                        newStock1 / kPreyCapacity * 100, paletteColor(kPreyColour));
+    f.picDiagramm->line(g - 1, f.stock1 / kPreyCapacity * 100, g, newStock1 / kPreyCapacity * 100,
+                        paletteColor(kPreyColour));
     f.picDiagramm->line(g - 1, f.stock2 / kPredatorMaximum * 100, g,
                         newStock2 / kPredatorMaximum * 100, paletteColor(kPredatorColour));
 }
@@ -96,7 +101,8 @@ void GenerationTick(Form1& f) {
         return;
     }
     ++f.generation;
-    f.Text2->setText(QStringLiteral("Generation") + numberToText(static_cast<double>(f.generation)));
+    f.Text2->setText(QStringLiteral("Generation") +
+                     numberToText(static_cast<double>(f.generation)));
 
     ModelParameters p;
     p.growthRate = parameter(f.txtF1p);

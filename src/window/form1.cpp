@@ -26,7 +26,9 @@ QPixmap picture(const char* name) {
     return name ? PictureStore::instance().picture(QLatin1String(name)) : QPixmap();
 }
 
-QColor colour(QRgb rgb) { return QColor::fromRgb(rgb); }
+QColor colour(QRgb rgb) {
+    return QColor::fromRgb(rgb);
+}
 
 Qt::Alignment alignment(Align a) {
     switch (a) {
@@ -85,8 +87,7 @@ Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
     setFont(makeFont(spec.font));
 
     for (const MenuRow& m : menuRows()) {
-        QAction* entry =
-            addMenuEntry(QLatin1String(m.name), QString::fromUtf8(m.caption));
+        QAction* entry = addMenuEntry(QLatin1String(m.name), QString::fromUtf8(m.caption));
         describe(entry, QString::fromUtf8(m.caption), QString::fromUtf8(m.description));
         m_controls.insert(entry->objectName(), entry);
     }
@@ -105,7 +106,9 @@ Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
     setTabOrder();
 }
 
-QObject* Form1::control(const QString& name) const { return m_controls.value(name); }
+QObject* Form1::control(const QString& name) const {
+    return m_controls.value(name);
+}
 
 void Form1::buildControls() {
     // The containers in the order the table first names them; each one's rows are made
@@ -180,7 +183,8 @@ void Form1::buildControls() {
                 placeWidget(c, s, row);
                 s->setRange(row.min, row.max);
                 s->setValue(row.value);
-                s->setFocusPolicy(Qt::StrongFocus); // every scroll bar takes part in the focus order
+                s->setFocusPolicy(
+                    Qt::StrongFocus); // every scroll bar takes part in the focus order
                 made = s;
                 break;
             }

@@ -120,8 +120,7 @@ private:
     // Makes every control of the layout table, container by container, bottom-most first.
     void buildControls();
     QObject* control(const QString& name) const;
-    template <typename T>
-    void bind(T*& field, const QString& name) {
+    template <typename T> void bind(T*& field, const QString& name) {
         field = qobject_cast<T*>(control(name));
         Q_ASSERT(field);
     }

@@ -13,9 +13,9 @@ namespace {
 
 // Colours of the layout.
 constexpr QRgb kWindowBlue = qRgb(0, 0, 192);
-constexpr QRgb kYellowBack = paletteRgb(kYellow);   // RGB(255, 255, 0)
-constexpr QRgb kBlueBack = paletteRgb(kLightBlue);  // RGB(0, 0, 255)
-constexpr QRgb kNavy = paletteRgb(kDarkBlue);       // RGB(0, 0, 128)
+constexpr QRgb kYellowBack = paletteRgb(kYellow);  // RGB(255, 255, 0)
+constexpr QRgb kBlueBack = paletteRgb(kLightBlue); // RGB(0, 0, 255)
+constexpr QRgb kNavy = paletteRgb(kDarkBlue);      // RGB(0, 0, 128)
 constexpr QRgb kBlackBack = paletteRgb(kBlack);
 constexpr QRgb kWhiteBack = paletteRgb(kWhite);
 // The platform's window background and window text colours.
@@ -322,9 +322,17 @@ constexpr std::array kFish = {
 
 } // namespace
 
-const WindowSpec& windowSpec() { return kWindow; }
-std::span<const MenuRow> menuRows() { return kMenu; }
-std::span<const ControlRow> controlRows() { return kControls; }
-std::span<const char* const> fishStacking() { return kFish; }
+const WindowSpec& windowSpec() {
+    return kWindow;
+}
+std::span<const MenuRow> menuRows() {
+    return kMenu;
+}
+std::span<const ControlRow> controlRows() {
+    return kControls;
+}
+std::span<const char* const> fishStacking() {
+    return kFish;
+}
 
 } // namespace rb

@@ -14,7 +14,18 @@ namespace rb {
 // layout gives it, and its accessible name and description. layout.cpp holds the tables;
 // buildForm() in form1.cpp makes the window from them.
 
-enum class Kind { PictureBox, TextBox, HScrollBar, VScrollBar, Button, CheckBox, Image, Label, Line, Timer };
+enum class Kind {
+    PictureBox,
+    TextBox,
+    HScrollBar,
+    VScrollBar,
+    Button,
+    CheckBox,
+    Image,
+    Label,
+    Line,
+    Timer
+};
 
 // A font of the layout; Window is the window's own ("MS Sans Serif" 8.25 pt regular).
 struct FontSpec {
@@ -27,29 +38,29 @@ struct FontSpec {
 enum class Align { Left, Centre, Right };
 
 struct ControlRow {
-    const char* name;      // "txtF1p", or an array element "bildfisch(3)"
+    const char* name; // "txtF1p", or an array element "bildfisch(3)"
     Kind kind;
     const char* container; // "Form1" (the client area) or the name of a picture box
     // Left, Top, Width, Height in twips within the container. An image without Stretch takes
     // its picture's size; its Width and Height here are that size, for the reader.
     Twips place;
-    int tabIndex = -1; // -1: no TabIndex
+    int tabIndex = -1;          // -1: no TabIndex
     const char* text = nullptr; // text, caption
-    QRgb back = 0;     // 0: the control's default
+    QRgb back = 0;              // 0: the control's default
     QRgb fore = 0;
     FontSpec font = {};
     Align align = Align::Left;
     int min = 0, max = 0, value = 0; // scroll bars; timers: value is the interval
     const char* picture = nullptr;
     bool stretch = false;
-    bool frameLine = false;    // picture boxes
-    bool persistent = false;   // picture boxes: keep their drawing (AutoRedraw)
-    int drawWidth = 0;         // picture boxes: 0 keeps the default
+    bool frameLine = false;  // picture boxes
+    bool persistent = false; // picture boxes: keep their drawing (AutoRedraw)
+    int drawWidth = 0;       // picture boxes: 0 keeps the default
     bool visible = true;
     const char* toolTip = nullptr;
     const char* accessibleName = nullptr;
     const char* accessibleDescription = nullptr;
-    int accessibleRole = -1; // a QAccessible::Role, or -1 for the control's own
+    int accessibleRole = -1;            // a QAccessible::Role, or -1 for the control's own
     QPointF lineFrom = {}, lineTo = {}; // lines, in twips
 };
 

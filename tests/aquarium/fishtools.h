@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers for the aquarium tests: the fish of one species, snapshots of their state, exact
@@ -17,8 +18,8 @@
 
 // Positions are single-precision numbers kept exactly as computed: compare them exactly, with
 // all the digits a float needs in the failure message.
-#define RB_COMPARE_EXACT(actual, expected)                                                     \
-    QCOMPARE(QString::number(static_cast<double>(actual), 'g', 9),                           \
+#define RB_COMPARE_EXACT(actual, expected)                                                         \
+    QCOMPARE(QString::number(static_cast<double>(actual), 'g', 9),                                 \
              QString::number(static_cast<double>(expected), 'g', 9))
 
 namespace rbtest {
@@ -26,7 +27,9 @@ namespace rbtest {
 enum class Species { Prey = 1, Predator = 2 };
 
 // Usable pictures of a species (index 0 is never shown).
-inline int fishCount(Species s) { return s == Species::Prey ? 32 : 24; }
+inline int fishCount(Species s) {
+    return s == Species::Prey ? 32 : 24;
+}
 
 inline rb::Image* fish(const rb::Form1& f, Species s, int k) {
     return s == Species::Prey ? f.imgFisch1[static_cast<std::size_t>(k)]
@@ -45,7 +48,9 @@ inline double stockOf(const rb::Form1& f, Species s) {
     return s == Species::Prey ? f.stock1 : f.stock2;
 }
 
-inline Species other(Species s) { return s == Species::Prey ? Species::Predator : Species::Prey; }
+inline Species other(Species s) {
+    return s == Species::Prey ? Species::Predator : Species::Prey;
+}
 
 // The indices of the visible pictures of a species, 0 included when it shows.
 inline QList<int> visibleFish(const rb::Form1& f, Species s) {
@@ -86,9 +91,7 @@ struct Aquarium {
     QList<FishState> prey;
     QList<FishState> predators;
 
-    const QList<FishState>& of(Species s) const {
-        return s == Species::Prey ? prey : predators;
-    }
+    const QList<FishState>& of(Species s) const { return s == Species::Prey ? prey : predators; }
     bool operator==(const Aquarium&) const = default;
 };
 
@@ -126,13 +129,17 @@ inline QPointF steppedFrom(Species s, int k, float left, float top, int code) {
 }
 
 // Whether a draw of the turn roll starts a new heading: prey one in 48, predators one in 10.
-inline int turnChance(Species s) { return s == Species::Prey ? 48 : 10; }
+inline int turnChance(Species s) {
+    return s == Species::Prey ? 48 : 10;
+}
 
 inline bool turns(double draw, Species s) {
     return static_cast<int>(std::floor(draw * turnChance(s))) == 0;
 }
 
-inline int codeOf(double draw) { return static_cast<int>(std::floor(draw * 4)); }
+inline int codeOf(double draw) {
+    return static_cast<int>(std::floor(draw * 4));
+}
 
 // The turns a seeded pass draws: per fish, prey 1..32 then predators 1..24, one draw for the
 // turn roll and one more for the new heading on a turn. -1 where a fish does not turn.
@@ -140,12 +147,11 @@ struct PassDraws {
     QList<int> prey = QList<int>(33, -1);
     QList<int> predators = QList<int>(25, -1);
 
-    int newCode(Species s, int k) const {
-        return s == Species::Prey ? prey[k] : predators[k];
-    }
+    int newCode(Species s, int k) const { return s == Species::Prey ? prey[k] : predators[k]; }
     int turnCount(Species s) const {
         const auto& list = s == Species::Prey ? prey : predators;
-        return static_cast<int>(std::count_if(list.begin(), list.end(), [](int c) { return c >= 0; }));
+        return static_cast<int>(
+            std::count_if(list.begin(), list.end(), [](int c) { return c >= 0; }));
     }
 };
 

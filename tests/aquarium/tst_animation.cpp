@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The swimming animation: single fish moves (steps, bounds, turns and the pictures that face
 // the way), whole passes, and the loop of the start button with stop, end of the program and
 // the generation ticks that run inside its yields.
@@ -37,8 +38,8 @@ void moveFish(rb::Form1& f, Species s, int k) {
 // The picture source with that name: "bildfisch(2)", "Image1(0)", "imgfress(1)".
 const rb::Image* source(const rb::Form1& f, const QString& name) {
     for (const rb::Image* candidate :
-         {f.bildfisch[0], f.bildfisch[1], f.bildfisch[2], f.bildfisch[3], f.Image1[0],
-          f.Image1[1], f.imgfress[0], f.imgfress[1]}) {
+         {f.bildfisch[0], f.bildfisch[1], f.bildfisch[2], f.bildfisch[3], f.Image1[0], f.Image1[1],
+          f.imgfress[0], f.imgfress[1]}) {
         if (candidate->objectName() == name) {
             return candidate;
         }
@@ -202,35 +203,59 @@ void TestAnimation::moveWithoutTurn_data() {
     const auto P = Species::Prey;
     const auto R = Species::Predator;
     // Steps of each heading, odd and even prey.
-    QTest::addRow("odd prey left up") << P << 3 << 100.f << 100.f << "0" << true << 1 << 96.f << 97.f;
-    QTest::addRow("odd prey right up") << P << 3 << 100.f << 100.f << "1" << true << 1 << 104.f << 97.f;
-    QTest::addRow("odd prey left down") << P << 3 << 100.f << 100.f << "2" << true << 1 << 96.f << 102.f;
-    QTest::addRow("odd prey right down") << P << 3 << 100.f << 100.f << "3" << true << 1 << 104.f << 102.f;
-    QTest::addRow("even prey left up") << P << 8 << 100.f << 100.f << "0" << true << 1 << 98.f << 97.f;
-    QTest::addRow("even prey right down") << P << 32 << 100.f << 100.f << "3" << true << 1 << 102.f << 102.f;
-    QTest::addRow("predator left up") << R << 5 << 100.f << 100.f << "0" << true << 1 << 96.f << 96.f;
-    QTest::addRow("predator right down") << R << 24 << 100.f << 100.f << "3" << true << 1 << 104.f << 105.f;
+    QTest::addRow("odd prey left up")
+        << P << 3 << 100.f << 100.f << "0" << true << 1 << 96.f << 97.f;
+    QTest::addRow("odd prey right up")
+        << P << 3 << 100.f << 100.f << "1" << true << 1 << 104.f << 97.f;
+    QTest::addRow("odd prey left down")
+        << P << 3 << 100.f << 100.f << "2" << true << 1 << 96.f << 102.f;
+    QTest::addRow("odd prey right down")
+        << P << 3 << 100.f << 100.f << "3" << true << 1 << 104.f << 102.f;
+    QTest::addRow("even prey left up")
+        << P << 8 << 100.f << 100.f << "0" << true << 1 << 98.f << 97.f;
+    QTest::addRow("even prey right down")
+        << P << 32 << 100.f << 100.f << "3" << true << 1 << 102.f << 102.f;
+    QTest::addRow("predator left up")
+        << R << 5 << 100.f << 100.f << "0" << true << 1 << 96.f << 96.f;
+    QTest::addRow("predator right down")
+        << R << 24 << 100.f << 100.f << "3" << true << 1 << 104.f << 105.f;
     // Fractions are kept.
-    QTest::addRow("fractions kept") << P << 7 << 100.25f << 200.5f << "1" << true << 1 << 104.25f << 197.5f;
+    QTest::addRow("fractions kept")
+        << P << 7 << 100.25f << 200.5f << "1" << true << 1 << 104.25f << 197.5f;
     // Clamped at the bounds, never reflected.
-    QTest::addRow("prey 1 at 718/719 down right") << P << 1 << 718.f << 719.f << "3" << true << 1 << 720.f << 720.f;
-    QTest::addRow("even prey at 719 right") << P << 2 << 719.f << 10.f << "3" << true << 1 << 720.f << 12.f;
-    QTest::addRow("prey exactly on both bounds") << P << 1 << 720.f << 720.f << "3" << true << 1 << 720.f << 720.f;
+    QTest::addRow("prey 1 at 718/719 down right")
+        << P << 1 << 718.f << 719.f << "3" << true << 1 << 720.f << 720.f;
+    QTest::addRow("even prey at 719 right")
+        << P << 2 << 719.f << 10.f << "3" << true << 1 << 720.f << 12.f;
+    QTest::addRow("prey exactly on both bounds")
+        << P << 1 << 720.f << 720.f << "3" << true << 1 << 720.f << 720.f;
     QTest::addRow("odd prey 1/2 left up") << P << 5 << 1.f << 2.f << "0" << true << 1 << 0.f << 0.f;
-    QTest::addRow("even prey 1/2 left up") << P << 6 << 1.f << 2.f << "0" << true << 1 << 0.f << 0.f;
-    QTest::addRow("prey stays in the corner") << P << 5 << 1.f << 2.f << "0" << true << 6 << 0.f << 0.f;
-    QTest::addRow("prey slides along the left wall") << P << 9 << 1.f << 10.f << "2" << true << 3 << 0.f << 16.f;
-    QTest::addRow("predator at 700 up") << R << 1 << 100.f << 700.f << "1" << true << 1 << 104.f << 640.f;
-    QTest::addRow("predator at 700 down") << R << 1 << 100.f << 700.f << "3" << true << 1 << 104.f << 640.f;
-    QTest::addRow("predator at 700 left up") << R << 2 << 100.f << 700.f << "0" << true << 1 << 96.f << 640.f;
-    QTest::addRow("predator at 700 left down") << R << 2 << 100.f << 700.f << "2" << true << 1 << 96.f << 640.f;
-    QTest::addRow("predator 636 down") << R << 3 << 716.f << 636.f << "3" << true << 1 << 720.f << 640.f;
-    QTest::addRow("predator on 640 down") << R << 3 << 300.f << 640.f << "2" << true << 1 << 296.f << 640.f;
-    QTest::addRow("predator at 643.5 up") << R << 3 << 300.f << 643.5f << "1" << true << 1 << 304.f << 639.5f;
+    QTest::addRow("even prey 1/2 left up")
+        << P << 6 << 1.f << 2.f << "0" << true << 1 << 0.f << 0.f;
+    QTest::addRow("prey stays in the corner")
+        << P << 5 << 1.f << 2.f << "0" << true << 6 << 0.f << 0.f;
+    QTest::addRow("prey slides along the left wall")
+        << P << 9 << 1.f << 10.f << "2" << true << 3 << 0.f << 16.f;
+    QTest::addRow("predator at 700 up")
+        << R << 1 << 100.f << 700.f << "1" << true << 1 << 104.f << 640.f;
+    QTest::addRow("predator at 700 down")
+        << R << 1 << 100.f << 700.f << "3" << true << 1 << 104.f << 640.f;
+    QTest::addRow("predator at 700 left up")
+        << R << 2 << 100.f << 700.f << "0" << true << 1 << 96.f << 640.f;
+    QTest::addRow("predator at 700 left down")
+        << R << 2 << 100.f << 700.f << "2" << true << 1 << 96.f << 640.f;
+    QTest::addRow("predator 636 down")
+        << R << 3 << 716.f << 636.f << "3" << true << 1 << 720.f << 640.f;
+    QTest::addRow("predator on 640 down")
+        << R << 3 << 300.f << 640.f << "2" << true << 1 << 296.f << 640.f;
+    QTest::addRow("predator at 643.5 up")
+        << R << 3 << 300.f << 643.5f << "1" << true << 1 << 304.f << 639.5f;
     QTest::addRow("predator 3/3 left up") << R << 4 << 3.f << 3.f << "0" << true << 1 << 0.f << 0.f;
     // Hidden fish move all the same.
-    QTest::addRow("hidden prey") << P << 17 << 300.f << 300.f << "2" << false << 2 << 292.f << 304.f;
-    QTest::addRow("hidden predator") << R << 9 << 300.f << 300.f << "1" << false << 2 << 308.f << 292.f;
+    QTest::addRow("hidden prey") << P << 17 << 300.f << 300.f << "2" << false << 2 << 292.f
+                                 << 304.f;
+    QTest::addRow("hidden predator")
+        << R << 9 << 300.f << 300.f << "1" << false << 2 << 308.f << 292.f;
 }
 
 void TestAnimation::moveWithoutTurn() {
@@ -276,16 +301,23 @@ void TestAnimation::turnPicksPictureByHorizontalDirection_data() {
     // From 100/100; the move after the turn goes the new way.
     QTest::addRow("odd prey 1 to 3: same side") << P << 1 << "1" << 3 << "" << 104.f << 102.f;
     QTest::addRow("odd prey 1 to 1: same code") << P << 1 << "1" << 1 << "" << 104.f << 97.f;
-    QTest::addRow("odd prey 1 to 0: turns left") << P << 1 << "1" << 0 << "bildfisch(0)" << 96.f << 97.f;
-    QTest::addRow("odd prey 3 to 2: turns left") << P << 5 << "3" << 2 << "bildfisch(0)" << 96.f << 102.f;
-    QTest::addRow("odd prey 0 to 3: turns right") << P << 3 << "0" << 3 << "bildfisch(2)" << 104.f << 102.f;
+    QTest::addRow("odd prey 1 to 0: turns left")
+        << P << 1 << "1" << 0 << "bildfisch(0)" << 96.f << 97.f;
+    QTest::addRow("odd prey 3 to 2: turns left")
+        << P << 5 << "3" << 2 << "bildfisch(0)" << 96.f << 102.f;
+    QTest::addRow("odd prey 0 to 3: turns right")
+        << P << 3 << "0" << 3 << "bildfisch(2)" << 104.f << 102.f;
     QTest::addRow("odd prey 2 to 0: same side") << P << 3 << "2" << 0 << "" << 96.f << 97.f;
-    QTest::addRow("even prey 1 to 2: turns left") << P << 2 << "1" << 2 << "bildfisch(1)" << 98.f << 102.f;
-    QTest::addRow("even prey 2 to 1: turns right") << P << 4 << "2" << 1 << "bildfisch(3)" << 102.f << 97.f;
+    QTest::addRow("even prey 1 to 2: turns left")
+        << P << 2 << "1" << 2 << "bildfisch(1)" << 98.f << 102.f;
+    QTest::addRow("even prey 2 to 1: turns right")
+        << P << 4 << "2" << 1 << "bildfisch(3)" << 102.f << 97.f;
     QTest::addRow("even prey 0 to 2: same side") << P << 6 << "0" << 2 << "" << 98.f << 102.f;
     QTest::addRow("predator 1 to 3: same side") << R << 1 << "1" << 3 << "" << 104.f << 105.f;
-    QTest::addRow("predator 1 to 0: turns left") << R << 2 << "1" << 0 << "Image1(1)" << 96.f << 96.f;
-    QTest::addRow("predator 2 to 3: turns right") << R << 1 << "2" << 3 << "Image1(0)" << 104.f << 105.f;
+    QTest::addRow("predator 1 to 0: turns left")
+        << R << 2 << "1" << 0 << "Image1(1)" << 96.f << 96.f;
+    QTest::addRow("predator 2 to 3: turns right")
+        << R << 1 << "2" << 3 << "Image1(0)" << 104.f << 105.f;
     QTest::addRow("predator 0 to 2: same side") << R << 3 << "0" << 2 << "" << 96.f << 105.f;
 }
 
@@ -324,17 +356,22 @@ void TestAnimation::turnPicksPictureByHorizontalDirection() {
 void TestAnimation::feedingPredatorKeepsItsPicture_data() {
     QTest::addColumn<QString>("eating"); // the feeding picture it wears
     QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("newCode"); // -1: no turn
+    QTest::addColumn<int>("newCode");     // -1: no turn
     QTest::addColumn<QString>("picture"); // what it wears after the move
     QTest::addColumn<QSizeF>("size");
 
     const QSizeF eatingSize(140, 137);
     const QSizeF predatorSize(100, 98);
-    QTest::addRow("no turn") << "imgfress(0)" << "1" << -1 << "imgfress(0)" << eatingSize;
-    QTest::addRow("turn down, same side") << "imgfress(0)" << "1" << 3 << "imgfress(0)" << eatingSize;
-    QTest::addRow("same code drawn") << "imgfress(1)" << "0" << 0 << "imgfress(1)" << eatingSize;
-    QTest::addRow("turn left") << "imgfress(0)" << "1" << 0 << "Image1(1)" << predatorSize;
-    QTest::addRow("turn right") << "imgfress(1)" << "2" << 3 << "Image1(0)" << predatorSize;
+    QTest::addRow("no turn") << "imgfress(0)"
+                             << "1" << -1 << "imgfress(0)" << eatingSize;
+    QTest::addRow("turn down, same side") << "imgfress(0)"
+                                          << "1" << 3 << "imgfress(0)" << eatingSize;
+    QTest::addRow("same code drawn") << "imgfress(1)"
+                                     << "0" << 0 << "imgfress(1)" << eatingSize;
+    QTest::addRow("turn left") << "imgfress(0)"
+                               << "1" << 0 << "Image1(1)" << predatorSize;
+    QTest::addRow("turn right") << "imgfress(1)"
+                                << "2" << 3 << "Image1(0)" << predatorSize;
 }
 
 // A predator given its feeding picture by a generation tick keeps it while swimming on, until

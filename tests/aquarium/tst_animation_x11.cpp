@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The swimming animation in a real window on a virtual X display: real clicks (xdotool) on
 // the start and stop buttons, and a close request from outside the program, as a window
 // manager sends it.
@@ -37,8 +38,7 @@ bool requestClose(WId window) {
     }
     const auto atom = [c](const char* name) {
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr);
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
         const xcb_atom_t a = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
         std::free(reply);
         return a;
@@ -62,7 +62,9 @@ bool requestClose(WId window) {
 }
 #endif
 
-QPoint centre(const QWidget* w) { return {w->width() / 2, w->height() / 2}; }
+QPoint centre(const QWidget* w) {
+    return {w->width() / 2, w->height() / 2};
+}
 
 } // namespace
 
@@ -105,7 +107,7 @@ void TestAnimationX11::cleanup() {
 }
 
 void TestAnimationX11::realClicksStartAndStopTheSwimming() {
-    QList<float> preyOneLeft;  // prey 1's Left as seen by the watcher while swimming
+    QList<float> preyOneLeft; // prey 1's Left as seen by the watcher while swimming
     bool stopClickSent = false;
     bool safetyStop = false;
     QTimer watch;

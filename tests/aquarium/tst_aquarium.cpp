@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aquarium's stock display: the scattering at start-up, the start pictures, and the two
 // stock sliders that show as many fish as the stock.
 
@@ -107,10 +108,10 @@ void TestAquarium::preyLieAbovePredatorsInIndexOrder() {
     int below = highestPredator;
     for (int k = 1; k <= 32; ++k) {
         const int at = stackIndex(m_f->imgFisch1[k]);
-        QVERIFY2(at > below, qPrintable(QStringLiteral("prey %1 at stack index %2, below %3")
-                                            .arg(k)
-                                            .arg(at)
-                                            .arg(below)));
+        QVERIFY2(
+            at > below,
+            qPrintable(
+                QStringLiteral("prey %1 at stack index %2, below %3").arg(k).arg(at).arg(below)));
         below = at;
     }
 
@@ -169,8 +170,8 @@ void TestAquarium::startPicturesAndSizes_data() {
     const QString prey[] = {QStringLiteral("bildfisch(0)"), QStringLiteral("bildfisch(1)"),
                             QStringLiteral("bildfisch(2)"), QStringLiteral("bildfisch(3)")};
     for (int k = 1; k <= 32; ++k) {
-        QTest::addRow("prey %d", k) << Species::Prey << k << prey[k % 4]
-                                    << (k % 2 == 1 ? yellow : bow);
+        QTest::addRow("prey %d", k)
+            << Species::Prey << k << prey[k % 4] << (k % 2 == 1 ? yellow : bow);
     }
     for (int k = 1; k <= 24; ++k) {
         QTest::addRow("predator %d", k)
@@ -187,9 +188,8 @@ void TestAquarium::startPicturesAndSizes() {
     QFETCH(QSizeF, size);
     const rb::Image* image = rbtest::fish(*m_f, species, k);
     const rb::Image* src = nullptr;
-    for (const rb::Image* candidate :
-         {m_f->bildfisch[0], m_f->bildfisch[1], m_f->bildfisch[2], m_f->bildfisch[3],
-          m_f->Image1[0], m_f->Image1[1]}) {
+    for (const rb::Image* candidate : {m_f->bildfisch[0], m_f->bildfisch[1], m_f->bildfisch[2],
+                                       m_f->bildfisch[3], m_f->Image1[0], m_f->Image1[1]}) {
         if (candidate->objectName() == source) {
             src = candidate;
         }

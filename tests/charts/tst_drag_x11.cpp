@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging the target marker across the phase diagram with a real pointer: the window is shown
 // on a virtual X display and xdotool presses, moves and releases the mouse button.
 
@@ -11,7 +12,6 @@
 
 #include <cmath>
 #include <memory>
-
 
 using Waypoints = QList<QPointF>;
 
@@ -61,8 +61,8 @@ void TestDragX11::cleanup() {
 QPoint TestDragX11::globalAt(QPointF user) const {
     const rb::PictureBox* d = (**m_loaded).picphase;
     const QPointF pixel = QPointF(d->innerRect().topLeft()) + d->scale().toPixels(user);
-    return d->mapToGlobal(QPoint(static_cast<int>(std::floor(pixel.x())),
-                                 static_cast<int>(std::floor(pixel.y()))));
+    return d->mapToGlobal(
+        QPoint(static_cast<int>(std::floor(pixel.x())), static_cast<int>(std::floor(pixel.y()))));
 }
 
 QPointF TestDragX11::userAt(QPoint global) const {

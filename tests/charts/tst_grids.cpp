@@ -74,14 +74,22 @@ void TestGrids::gridLines() {
 void TestGrids::gridLinesOnTheEdges_data() {
     QTest::addColumn<QString>("diagram");
     QTest::addColumn<QString>("edge");
-    QTest::addRow("time series: y = 100 on the top row") << "picDiagramm" << "top";
-    QTest::addRow("time series: y = 0 on the bottom row") << "picDiagramm" << "bottom";
-    QTest::addRow("time series: x = 0 on the leftmost column") << "picDiagramm" << "left";
-    QTest::addRow("time series: x = 800 on the rightmost column") << "picDiagramm" << "right";
-    QTest::addRow("phase: x = 24 on the rightmost column") << "picphase" << "right";
-    QTest::addRow("phase: y = 8 on the bottom row") << "picphase" << "bottom";
-    QTest::addRow("phase: x = 0 on the leftmost column") << "picphase" << "left";
-    QTest::addRow("phase: y = 32 on the top row") << "picphase" << "top";
+    QTest::addRow("time series: y = 100 on the top row") << "picDiagramm"
+                                                         << "top";
+    QTest::addRow("time series: y = 0 on the bottom row") << "picDiagramm"
+                                                          << "bottom";
+    QTest::addRow("time series: x = 0 on the leftmost column") << "picDiagramm"
+                                                               << "left";
+    QTest::addRow("time series: x = 800 on the rightmost column") << "picDiagramm"
+                                                                  << "right";
+    QTest::addRow("phase: x = 24 on the rightmost column") << "picphase"
+                                                           << "right";
+    QTest::addRow("phase: y = 8 on the bottom row") << "picphase"
+                                                    << "bottom";
+    QTest::addRow("phase: x = 0 on the leftmost column") << "picphase"
+                                                         << "left";
+    QTest::addRow("phase: y = 32 on the top row") << "picphase"
+                                                  << "top";
 }
 
 void TestGrids::gridLinesOnTheEdges() {

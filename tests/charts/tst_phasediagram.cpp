@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phase diagram: its grid, the clear button "X", and the target marker that is dragged
 // across the diagram to set both stocks.
 
-#include "support/drag.h"
 #include "support/canvasprobe.h"
+#include "support/drag.h"
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
@@ -29,8 +30,7 @@ const QRgb kGrid = qRgb(0, 0, 128); // palette colour 1
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-template <std::size_t N>
-int visibleFish(const std::array<rb::Image*, N>& fish) {
+template <std::size_t N> int visibleFish(const std::array<rb::Image*, N>& fish) {
     int n = 0;
     for (std::size_t k = 1; k < N; ++k) {
         n += fish[k]->isVisible() ? 1 : 0;
@@ -39,8 +39,7 @@ int visibleFish(const std::array<rb::Image*, N>& fish) {
 }
 
 // Fish 1..n visible and all others hidden.
-template <std::size_t N>
-bool showsFirst(const std::array<rb::Image*, N>& fish, int n) {
+template <std::size_t N> bool showsFirst(const std::array<rb::Image*, N>& fish, int n) {
     for (std::size_t k = 1; k < N; ++k) {
         if (fish[k]->isVisible() != (static_cast<int>(k) <= n)) {
             return false;
@@ -279,8 +278,7 @@ void TestPhaseDiagram::pressOnTheMarkerBeginsADrag() {
     QCOMPARE(rbtest::dragSource(), form().imgtarget);
     QVERIFY(form().imgtarget->isVisible());
     QVERIFY(rbtest::dragOutline());
-    QCOMPARE(rbtest::dragOutline()->size(),
-             form().imgtarget->pixelRect().size().toSize());
+    QCOMPARE(rbtest::dragOutline()->size(), form().imgtarget->pixelRect().size().toSize());
 }
 
 void TestPhaseDiagram::releaseOnTheMarkerMovesNothing() {

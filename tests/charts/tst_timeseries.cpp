@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-series diagram: the clear button "X" and scrolling the strip with HScroll4 (its
 // grid: tst_grids).
 
@@ -18,8 +19,8 @@ using namespace chartstest;
 namespace {
 
 const QRgb kBlack = qRgb(0, 0, 0);
-const QRgb kGrid = qRgb(0, 0, 128);  // palette colour 1
-const QRgb kNavy = qRgb(0, 0, 128);  // Picture2's background
+const QRgb kGrid = qRgb(0, 0, 128); // palette colour 1
+const QRgb kNavy = qRgb(0, 0, 128); // Picture2's background
 const QRgb kYellow = qRgb(255, 255, 0);
 const QRgb kLightBlue = qRgb(0, 0, 255);
 
@@ -69,7 +70,9 @@ void TestTimeSeries::init() {
     QVERIFY(QTest::qWaitForWindowExposed(&form()));
 }
 
-void TestTimeSeries::cleanup() { m_loaded.reset(); }
+void TestTimeSeries::cleanup() {
+    m_loaded.reset();
+}
 
 void TestTimeSeries::tick(int n) {
     form().stopped = false;
@@ -225,8 +228,8 @@ void TestTimeSeries::arrowsAndTrackMoveOneTwip_data() {
     QTest::addRow("track right of the thumb") << 0 << int(QAbstractSlider::SliderPageStepAdd) << 1;
     QTest::addRow("left arrow") << 40 << int(QAbstractSlider::SliderSingleStepSub) << 39;
     QTest::addRow("track left of the thumb") << 40 << int(QAbstractSlider::SliderPageStepSub) << 39;
-    QTest::addRow("right arrow at the end") << 30000 << int(QAbstractSlider::SliderSingleStepAdd)
-                                            << 30000;
+    QTest::addRow("right arrow at the end")
+        << 30000 << int(QAbstractSlider::SliderSingleStepAdd) << 30000;
 }
 
 void TestTimeSeries::arrowsAndTrackMoveOneTwip() {
@@ -264,8 +267,8 @@ void TestTimeSeries::endOfTheStripShowsThePanel() {
     int black = 0;
     for (int y = inner.top(); y <= stripBottom; ++y) {
         for (int x = inner.left(); x <= stripEnd; ++x) {
-            const QRgb drawn = pixelAt(canvas, devicePixel(x - strip->x(), dpr),
-                                       devicePixel(y - strip->y(), dpr));
+            const QRgb drawn =
+                pixelAt(canvas, devicePixel(x - strip->x(), dpr), devicePixel(y - strip->y(), dpr));
             QCOMPARE(grabbedPixel(shown, x, y), drawn);
             black += drawn == kBlack ? 1 : 0;
         }

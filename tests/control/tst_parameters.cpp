@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four parameter spinners and their boxes, the preset entries of the menu bar, and the
 // pace slider with the timer's interval.
 
@@ -68,11 +69,20 @@ struct Untouched {
     QImage series, phase;
 
     static Untouched of(const rb::Form1& f) {
-        return {f.generation,          f.stock1,          f.stock2,
-                f.HScroll1->value(),   f.HScroll2->value(), f.HScroll3->value(),
-                f.HScroll4->value(),   f.txtTime->text(),   f.Text2->text(),
-                f.txtFisch1->text(),   f.txtFisch2->text(), f.stopped,
-                f.picDiagramm->canvas(), f.picphase->canvas()};
+        return {f.generation,
+                f.stock1,
+                f.stock2,
+                f.HScroll1->value(),
+                f.HScroll2->value(),
+                f.HScroll3->value(),
+                f.HScroll4->value(),
+                f.txtTime->text(),
+                f.Text2->text(),
+                f.txtFisch1->text(),
+                f.txtFisch2->text(),
+                f.stopped,
+                f.picDiagramm->canvas(),
+                f.picphase->canvas()};
     }
     bool operator==(const Untouched&) const = default;
 };
@@ -116,7 +126,9 @@ void TestParameters::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_form->form.get()));
 }
 
-void TestParameters::cleanup() { m_form.reset(); }
+void TestParameters::cleanup() {
+    m_form.reset();
+}
 
 void TestParameters::presetsFromTheStart_data() {
     QTest::addColumn<QString>("entry");
@@ -192,9 +204,15 @@ void TestParameters::presetKeepsTypedTextWhereTheValueIsUnchanged_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
     // From the start state (10, 32, 10, 10).
-    QTest::addRow("death rate 10 kept by großer Zyklus") << 3 << "cmdZyk" << "7.5" << "7.5";
-    QTest::addRow("growth rate rewritten by großer Zyklus") << 0 << "cmdZyk" << "99" << "40";
-    QTest::addRow("voracity rewritten by Fixpunkt") << 2 << "cmdfix" << "abc" << "36";
+    QTest::addRow("death rate 10 kept by großer Zyklus") << 3 << "cmdZyk"
+                                                         << "7.5"
+                                                         << "7.5";
+    QTest::addRow("growth rate rewritten by großer Zyklus") << 0 << "cmdZyk"
+                                                            << "99"
+                                                            << "40";
+    QTest::addRow("voracity rewritten by Fixpunkt") << 2 << "cmdfix"
+                                                    << "abc"
+                                                    << "36";
 }
 
 void TestParameters::presetKeepsTypedTextWhereTheValueIsUnchanged() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a real (virtual) X display, used with the real pointer and keyboard: a preset
 // picked from the menu bar, a spinner arrow clicked, scroll bars moved and buttons pressed by
 // keys; what the screen shows of the "auto" tick, the focus marks, the cut right end of the
@@ -140,8 +141,10 @@ void TestRealWindow::spinnerArrowClick_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("after");
-    QTest::addRow("VScroll2 up") << "VScroll2" << "txtF2W" << true << "33";
-    QTest::addRow("VScroll1 down") << "VScroll1" << "txtF1p" << false << "9";
+    QTest::addRow("VScroll2 up") << "VScroll2"
+                                 << "txtF2W" << true << "33";
+    QTest::addRow("VScroll1 down") << "VScroll1"
+                                   << "txtF1p" << false << "9";
 }
 
 void TestRealWindow::spinnerArrowClick() {
@@ -154,8 +157,8 @@ void TestRealWindow::spinnerArrowClick() {
     auto* bar = f.findChild<ScrollBar*>(spinner);
     auto* text = f.findChild<rb::TextBox*>(box);
     QVERIFY(bar && text);
-    const QPoint arrow = subControlCentre(
-        *bar, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
+    const QPoint arrow =
+        subControlCentre(*bar, up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
     QVERIFY(rbtest::clickAt(bar, arrow));
     QTRY_COMPARE(text->text(), after);
     QCOMPARE(bar->value(), after.toInt());

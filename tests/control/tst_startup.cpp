@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as start-up leaves it, and the end of the program through "Beenden" or the
 // window's close control, also while the swimming animation runs.
 
@@ -123,9 +124,13 @@ private:
     std::unique_ptr<LoadedForm> m_form;
 };
 
-void TestStartup::init() { m_form = rbtest::loadForm(11); }
+void TestStartup::init() {
+    m_form = rbtest::loadForm(11);
+}
 
-void TestStartup::cleanup() { m_form.reset(); }
+void TestStartup::cleanup() {
+    m_form.reset();
+}
 
 void TestStartup::windowStateAfterStartup() {
     const rb::Form1& f = **m_form;
@@ -234,10 +239,14 @@ void TestStartup::parameterBoxesAgreeWithTheirSpinners_data() {
     QTest::addColumn<QString>("spinner");
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("value");
-    QTest::addRow("growth rate") << "VScroll1" << "txtF1p" << 10;
-    QTest::addRow("proportionality factor") << "VScroll2" << "txtF2W" << 32;
-    QTest::addRow("voracity") << "VScroll3" << "txtF2fress" << 10;
-    QTest::addRow("death rate") << "VScroll4" << "txtF2sterb" << 10;
+    QTest::addRow("growth rate") << "VScroll1"
+                                 << "txtF1p" << 10;
+    QTest::addRow("proportionality factor") << "VScroll2"
+                                            << "txtF2W" << 32;
+    QTest::addRow("voracity") << "VScroll3"
+                              << "txtF2fress" << 10;
+    QTest::addRow("death rate") << "VScroll4"
+                                << "txtF2sterb" << 10;
 }
 
 void TestStartup::parameterBoxesAgreeWithTheirSpinners() {

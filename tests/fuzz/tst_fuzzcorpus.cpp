@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed fuzz corpus replayed through the checks of the fuzz targets: one row per
 // input file, named after its target and file. The window for the generation inputs is loaded
 // afresh for each row, so that a row's result does not depend on the rows before it.

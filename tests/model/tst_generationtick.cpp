@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generation tick through the real window: one generation computed from the parameter
 // boxes and shown by every display in step (counter, feeding pictures, time-series segments
 // and scrolling, phase trajectory and marker, stock texts, stock sliders, commits).
@@ -56,7 +57,9 @@ QPoint drawPixel(const rb::PictureBox* box, double x, double y) {
     return {static_cast<int>(std::floor(p.x() + 0.5)), static_cast<int>(std::floor(p.y() + 0.5))};
 }
 
-QColor pixelAt(const rb::PictureBox* box, QPoint p) { return box->canvas().pixelColor(p); }
+QColor pixelAt(const rb::PictureBox* box, QPoint p) {
+    return box->canvas().pixelColor(p);
+}
 
 // The predator numbers the feeding display picks with the random source as it stands now:
 // n + 1 uniform numbers, fish floor(r * newStock2 + 1) each.
@@ -121,9 +124,13 @@ private:
     std::unique_ptr<rbtest::LoadedForm> m_form;
 };
 
-void TestGenerationTick::init() { m_form = rbtest::loadForm(1); }
+void TestGenerationTick::init() {
+    m_form = rbtest::loadForm(1);
+}
 
-void TestGenerationTick::cleanup() { m_form.reset(); }
+void TestGenerationTick::cleanup() {
+    m_form.reset();
+}
 
 void TestGenerationTick::stoppedTickChangesNothing_data() {
     QTest::addColumn<int>("ticksBefore");
@@ -314,7 +321,8 @@ void TestGenerationTick::stockSlidersRoundHalfToEven_data() {
     QTest::addColumn<QString>("text2");
 
     const auto params = [](int p, int W, int F, int S) {
-        return Params{QString::number(p), QString::number(W), QString::number(F), QString::number(S)};
+        return Params{QString::number(p), QString::number(W), QString::number(F),
+                      QString::number(S)};
     };
     QTest::addRow("4.5 predators round down to 4")
         << 32 << 5 << params(10, 0, 10, 10) << 31.333333333333332 << 4.5 << 31 << 4
@@ -332,8 +340,8 @@ void TestGenerationTick::stockSlidersRoundHalfToEven_data() {
         << 32 << 1 << params(10, 0, 0, 0) << 32.0 << 1.0 << 32 << 1 << QStringLiteral("3200")
         << QStringLiteral("100");
     QTest::addRow("predators clamped at 24")
-        << 32 << 20 << params(10, 100, 0, 0) << 32.0 << 24.0 << 32 << 24
-        << QStringLiteral("3200") << QStringLiteral("2400");
+        << 32 << 20 << params(10, 100, 0, 0) << 32.0 << 24.0 << 32 << 24 << QStringLiteral("3200")
+        << QStringLiteral("2400");
 }
 
 void TestGenerationTick::stockSlidersRoundHalfToEven() {
@@ -536,7 +544,7 @@ void TestGenerationTick::scrollStaysInRangeAtTheSlidersEnd() {
     QFETCH(int, scrollBefore);
     QFETCH(int, scrollAfter);
     rb::Form1& f = form();
-    f.generation = 300; // a scrolling generation
+    f.generation = 300;                 // a scrolling generation
     f.HScroll4->setValue(scrollBefore); // the user scrolled
     QCOMPARE(f.picDiagramm->left(), static_cast<float>(-scrollBefore));
     tick(f);
@@ -692,10 +700,10 @@ void TestGenerationTick::preySliderClampedAtItsEnd_data() {
     QTest::addColumn<Params>("params");
     QTest::addColumn<double>("newStock1");
     QTest::addColumn<QString>("text1");
-    QTest::addRow("growth rate 200")
-        << 24 << 0 << Params{QStringLiteral("200"), QStringLiteral("32"), QStringLiteral("10"),
-                             QStringLiteral("10")}
-        << 36.0 << QStringLiteral("3600");
+    QTest::addRow("growth rate 200") << 24 << 0
+                                     << Params{QStringLiteral("200"), QStringLiteral("32"),
+                                               QStringLiteral("10"), QStringLiteral("10")}
+                                     << 36.0 << QStringLiteral("3600");
     QTest::addRow("negative voracity")
         << 30 << 24
         << Params{QStringLiteral("10"), QStringLiteral("32"), QStringLiteral("-100"),
@@ -703,8 +711,9 @@ void TestGenerationTick::preySliderClampedAtItsEnd_data() {
         << rb::NextGeneration(30, 24, modelParameters(10, 32, -100, 10)).newStock1
         << QStringLiteral("6018");
     QTest::addRow("33 prey, one above the end")
-        << 24 << 0 << Params{QStringLiteral("150"), QStringLiteral("0"), QStringLiteral("0"),
-                             QStringLiteral("0")}
+        << 24 << 0
+        << Params{QStringLiteral("150"), QStringLiteral("0"), QStringLiteral("0"),
+                  QStringLiteral("0")}
         << 33.0 << QStringLiteral("3300");
 }
 
@@ -784,8 +793,8 @@ void TestGenerationTick::hugeStockTextsAreExactDigits_data() {
         << 1 << QStringLiteral("1e300") << QString::asprintf("%.0f", std::floor(100 * a));
     // 100 * stock beyond the doubles: the stock's digits followed by two zeros.
     const double b = rb::NextGeneration(16, 0, modelParameters(1e308, 0, 0, 0)).newStock1;
-    QTest::addRow("1e308 from 16 prey") << 16 << QStringLiteral("1e308")
-                                        << QString::asprintf("%.0f", b) + QStringLiteral("00");
+    QTest::addRow("1e308 from 16 prey")
+        << 16 << QStringLiteral("1e308") << QString::asprintf("%.0f", b) + QStringLiteral("00");
     QTest::addRow("above the whole-number range of 64 bits")
         << 1 << QStringLiteral("1e20") << QStringLiteral("96875000000000000000");
 }

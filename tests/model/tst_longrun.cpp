@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long runs of the generation tick through the real window: thousands of generations of every
 // preset agree to the last bit with the population model run on its own, and absurd typed
 // parameters never crash, hang or push a control out of its range.
@@ -35,7 +36,9 @@ QString stockText(double stock) {
 }
 
 // A slider position: the stock rounded to the nearest whole number, halves to even.
-int sliderFor(double stock) { return static_cast<int>(std::nearbyint(stock)); }
+int sliderFor(double stock) {
+    return static_cast<int>(std::nearbyint(stock));
+}
 
 int visibleFish(const auto& fish) {
     int n = 0;
@@ -78,9 +81,13 @@ private:
     std::unique_ptr<rbtest::LoadedForm> m_form;
 };
 
-void TestLongRun::init() { m_form = rbtest::loadForm(7); }
+void TestLongRun::init() {
+    m_form = rbtest::loadForm(7);
+}
 
-void TestLongRun::cleanup() { m_form.reset(); }
+void TestLongRun::cleanup() {
+    m_form.reset();
+}
 
 void TestLongRun::presetAgreesWithTheModel_data() {
     QTest::addColumn<int>("entry"); // 0..3: the preset menu entries in menu order
@@ -263,12 +270,10 @@ void TestLongRun::absurdParameters() {
                                      .arg(s->value())));
             }
         }
-        if (!std::isfinite(f.stock1) || !std::isfinite(f.stock2) || f.stock1 < 0 ||
-            f.stock2 < 0 || f.stock2 > 24) {
-            QFAIL(qPrintable(QStringLiteral("tick %1: stocks %2 and %3")
-                                 .arg(g)
-                                 .arg(f.stock1)
-                                 .arg(f.stock2)));
+        if (!std::isfinite(f.stock1) || !std::isfinite(f.stock2) || f.stock1 < 0 || f.stock2 < 0 ||
+            f.stock2 > 24) {
+            QFAIL(qPrintable(
+                QStringLiteral("tick %1: stocks %2 and %3").arg(g).arg(f.stock1).arg(f.stock2)));
         }
         if (!digits.match(f.txtFisch1Bestand->text()).hasMatch() ||
             !digits.match(f.txtFisch2Bestand->text()).hasMatch()) {

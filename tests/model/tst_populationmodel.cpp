@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/populationmodel.h"
 #include "support/exact.h"
 
@@ -46,14 +47,11 @@ void TestPopulationModel::step_data() {
     QTest::addRow("full prey, p 0") << 32.0 << 0.0 << params(0, 32, 10, 10) << 32.0 << 0.0 << 0.0;
     QTest::addRow("full prey, p 100")
         << 32.0 << 0.0 << params(100, 32, 10, 10) << 32.0 << 0.0 << 0.0;
-    QTest::addRow("no prey: predators -1 become 0")
-        << 0.0 << 10.0 << defaults << 0.0 << 0.0 << 0.0;
+    QTest::addRow("no prey: predators -1 become 0") << 0.0 << 10.0 << defaults << 0.0 << 0.0 << 0.0;
     QTest::addRow("predators exactly 4.5")
-        << 32.0 << 5.0 << params(10, 0, 10, 10) << 31.333333333333332 << 4.5
-        << 0.66666666666666663;
-    QTest::addRow("predators 60 clamped to 24")
-        << 32.0 << 20.0 << params(10, 100, 10, 0) << 29.333333333333332 << 24.0
-        << 2.6666666666666665;
+        << 32.0 << 5.0 << params(10, 0, 10, 10) << 31.333333333333332 << 4.5 << 0.66666666666666663;
+    QTest::addRow("predators 60 clamped to 24") << 32.0 << 20.0 << params(10, 100, 10, 0)
+                                                << 29.333333333333332 << 24.0 << 2.6666666666666665;
     QTest::addRow("growth above capacity not clamped")
         << 24.0 << 0.0 << params(200, 32, 10, 10) << 36.0 << 0.0 << 0.0;
     QTest::addRow("largest slider values")
@@ -86,8 +84,7 @@ void TestPopulationModel::thresholds_data() {
     QTest::addRow("prey exactly 1 kept") << 1.0 << 0.0 << params(0, 32, 0, 0) << 1.0 << 0.0;
     // x = 32, W = 0: gain 32, so newStock2 = y - y * S / 100.
     QTest::addRow("predators exactly 1 kept") << 32.0 << 2.0 << params(0, 0, 0, 50) << 32.0 << 1.0;
-    QTest::addRow("predators 0.99 die out")
-        << 32.0 << 2.0 << params(0, 0, 0, 50.5) << 32.0 << 0.0;
+    QTest::addRow("predators 0.99 die out") << 32.0 << 2.0 << params(0, 0, 0, 50.5) << 32.0 << 0.0;
     QTest::addRow("predators exactly 24 kept")
         << 32.0 << 24.0 << params(0, 0, 0, 0) << 32.0 << 24.0;
     QTest::addRow("predators 24.5 clamped") << 32.0 << 24.5 << params(0, 0, 0, 0) << 32.0 << 24.0;

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running simulation in a real window on a virtual display, driven with real X input: a
 // preset from the menu, the target marker dragged to a start state, start, a few dozen
 // generations at the fastest pace, stop. What the window then shows agrees with the
 // population model run on its own for as many generations.
 
-#include "support/drag.h"
 #include "control/parameters.h"
 #include "model/populationmodel.h"
+#include "support/drag.h"
 #include "support/formfixture.h"
 #include "support/xdo.h"
-#include "window/runtime/dragdrop.h"
 #include "window/form1.h"
+#include "window/runtime/dragdrop.h"
 
 #include <QElapsedTimer>
 #include <QMenuBar>

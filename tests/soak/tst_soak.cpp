@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: a long stretch of the real window's work without the clock. Generation ticks are
 // called directly and interleaved with passes of the swimming animation, preset switches,
 // stock changes, pace changes and absurd values typed into the parameter boxes. Every control
@@ -184,8 +185,7 @@ void TestSoak::longRun() {
     rb::Form1& f = **loaded;
     f.Timer1->setEnabled(false); // ticks come from here only
 
-    const rb::Preset presets[] = {rb::kLargeCycle, rb::kSmallCycle, rb::kFixedPoint,
-                                  rb::kUnstable};
+    const rb::Preset presets[] = {rb::kLargeCycle, rb::kSmallCycle, rb::kFixedPoint, rb::kUnstable};
     rb::TextBox* boxes[] = {f.txtF1p, f.txtF2W, f.txtF2fress, f.txtF2sterb};
     const std::vector<Absurd> absurd = absurdTexts();
     const int paces[] = {0, 1, 5, 50};
@@ -250,9 +250,9 @@ void TestSoak::longRun() {
     // whatever the program does; LeakSanitizer checks for leaks in this build instead.
     qInfo("resident size not bounded under AddressSanitizer");
 #else
-    QVERIFY2(growth < kRssGrowthLimitKb,
-             qPrintable(QStringLiteral("resident size grew by %1 kB after the warm-up")
-                            .arg(growth)));
+    QVERIFY2(
+        growth < kRssGrowthLimitKb,
+        qPrintable(QStringLiteral("resident size grew by %1 kB after the warm-up").arg(growth)));
 #endif
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reading drawn lines back from a picture box's persistent drawing. The canvas holds device
@@ -27,10 +28,12 @@ inline int devicePixel(double drawPixel, qreal dpr) {
 
 // Device column and row of the pixel a user point is drawn on.
 inline int deviceColumn(const rb::PictureBox* box, double x, double y) {
-    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).x(), box->canvas().devicePixelRatio());
+    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).x(),
+                       box->canvas().devicePixelRatio());
 }
 inline int deviceRow(const rb::PictureBox* box, double x, double y) {
-    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).y(), box->canvas().devicePixelRatio());
+    return devicePixel(box->scale().toDrawPixels(QPointF(x, y)).y(),
+                       box->canvas().devicePixelRatio());
 }
 
 // The colour of a device pixel, opaque (as qRgb() gives it).

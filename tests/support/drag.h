@@ -18,7 +18,9 @@ inline rb::Drag* activeDrag() {
     return nullptr;
 }
 
-inline bool isDragging() { return activeDrag() != nullptr; }
+inline bool isDragging() {
+    return activeDrag() != nullptr;
+}
 
 inline rb::LightControl* dragSource() {
     rb::Drag* d = activeDrag();

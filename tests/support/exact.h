@@ -30,12 +30,12 @@ inline rb::ModelParameters modelParameters(double p, double W, double F, double 
 } // namespace rbtest
 
 // Bit-exact comparison of doubles with a readable message (QCOMPARE on doubles is fuzzy).
-#define COMPARE_EXACT(actual, expected)                                                           \
-    do {                                                                                          \
-        const double a_ = (actual);                                                               \
-        const double e_ = (expected);                                                             \
-        QVERIFY2(rbtest::sameBits(a_, e_), qPrintable(QStringLiteral("%1 is %2, expected %3")    \
-                                                          .arg(QStringLiteral(#actual))           \
-                                                          .arg(a_, 0, 'g', 17)                    \
-                                                          .arg(e_, 0, 'g', 17)));                 \
+#define COMPARE_EXACT(actual, expected)                                                            \
+    do {                                                                                           \
+        const double a_ = (actual);                                                                \
+        const double e_ = (expected);                                                              \
+        QVERIFY2(rbtest::sameBits(a_, e_), qPrintable(QStringLiteral("%1 is %2, expected %3")      \
+                                                          .arg(QStringLiteral(#actual))            \
+                                                          .arg(a_, 0, 'g', 17)                     \
+                                                          .arg(e_, 0, 'g', 17)));                  \
     } while (false)

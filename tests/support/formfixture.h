@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The real window for tests: built, connected and loaded exactly as the program does it, with
@@ -6,9 +7,9 @@
 
 #include "control/startup.h"
 #include "model/generationtick.h"
-#include "window/runtime/fonts.h"
 #include "window/form1.h"
 #include "window/layout.h"
+#include "window/runtime/fonts.h"
 #include "window/runtime/random.h"
 #include "window/runtime/translation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where a scroll bar's parts (arrows, thumb, track) lie, for clicking them as a person would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Real X input for tests that run on a virtual display (xvfb-run, platform xcb): xdotool
@@ -17,21 +18,28 @@ namespace rbtest {
 inline bool xdo(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral("xdotool"), args);
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit &&
-           p.exitCode() == 0;
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-inline QString num(int v) { return QString::number(v); }
+inline QString num(int v) {
+    return QString::number(v);
+}
 
 inline bool moveTo(QPoint global) {
-    return xdo({QStringLiteral("mousemove"), QStringLiteral("--sync"), num(global.x()),
-                num(global.y())});
+    return xdo(
+        {QStringLiteral("mousemove"), QStringLiteral("--sync"), num(global.x()), num(global.y())});
 }
 
-inline bool moveTo(const QWidget* w, QPoint local) { return moveTo(w->mapToGlobal(local)); }
+inline bool moveTo(const QWidget* w, QPoint local) {
+    return moveTo(w->mapToGlobal(local));
+}
 
-inline bool press() { return xdo({QStringLiteral("mousedown"), QStringLiteral("1")}); }
-inline bool release() { return xdo({QStringLiteral("mouseup"), QStringLiteral("1")}); }
+inline bool press() {
+    return xdo({QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+inline bool release() {
+    return xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
 
 // Presses and releases keys by their X names ("Right", "Return", "KP_Enter", "Home").
 inline bool key(const QString& keys) {

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as built from its layout table: every row made into the control it describes,
 // absolute places of controls in nested containers, the keyboard focus order, the menu bar,
 // the stacking in every container, fonts, colours, the controls cut off at their container's
 // edge, the caption and the client area.
 
 #include "support/formfixture.h"
-#include "window/runtime/fonts.h"
 #include "window/form1.h"
 #include "window/layout.h"
 #include "window/pictures.h"
+#include "window/runtime/fonts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +26,9 @@ using rb::Form1;
 
 namespace {
 
-QPixmap storePicture(const QString& name) { return rb::PictureStore::instance().picture(name); }
+QPixmap storePicture(const QString& name) {
+    return rb::PictureStore::instance().picture(name);
+}
 
 bool samePicture(const QPixmap& shown, const char* name) {
     const QPixmap expected = storePicture(QLatin1String(name));
@@ -44,7 +47,9 @@ QRect absoluteRect(const Form1& f, const QString& name) {
     return {};
 }
 
-QColor pixelAt(QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); }
+QColor pixelAt(QWidget* w, QPoint at) {
+    return w->grab().toImage().pixelColor(at);
+}
 
 // Whether some pixel of the area has that colour; `tolerance` per channel allows for the
 // smoothed edges of small text.
@@ -92,8 +97,7 @@ QStringList range(const char* array, int from, int downTo, std::initializer_list
 
 // The predators' order among each other, topmost first, below imgFisch2(7).
 QStringList predatorsBelowSeven() {
-    return names("imgFisch2", {18, 19, 20, 22, 23, 24, 21}) +
-           range("imgFisch2", 17, 2, {7});
+    return names("imgFisch2", {18, 19, 20, 22, 23, 24, 21}) + range("imgFisch2", 17, 2, {7});
 }
 
 } // namespace
@@ -139,7 +143,9 @@ private:
     std::unique_ptr<rbtest::LoadedForm> m_loaded;
 };
 
-void TestForm1::initTestCase() { rb::installFontSubstitutes(); }
+void TestForm1::initTestCase() {
+    rb::installFontSubstitutes();
+}
 
 void TestForm1::init() {
     m_design = std::make_unique<Form1>();
@@ -228,8 +234,7 @@ void TestForm1::everyRowIsBuilt() {
         QVERIFY(button);
         QCOMPARE(button->text(), QString::fromUtf8(r.text));
         QCOMPARE(button->backColor(), QColor(255, 255, 0));
-        QVERIFY(r.picture ? samePicture(button->picture(), r.picture)
-                          : button->picture().isNull());
+        QVERIFY(r.picture ? samePicture(button->picture(), r.picture) : button->picture().isNull());
         break;
     }
     case rb::Kind::CheckBox: {
@@ -248,11 +253,10 @@ void TestForm1::everyRowIsBuilt() {
         // Before the coordinate systems are set, Left and Top are the design twips.
         QCOMPARE(light->left(), static_cast<float>(r.place.left));
         QCOMPARE(light->top(), static_cast<float>(r.place.top));
-        const QRect rect = light->pixelRect().toRect().translated(
-            -light->container()->innerRect().topLeft());
+        const QRect rect =
+            light->pixelRect().toRect().translated(-light->container()->innerRect().topLeft());
         QCOMPARE(rect, place); // images without Stretch: the size of their picture
-        QCOMPARE(light->property("accessibleName").toString(),
-                 QString::fromUtf8(r.accessibleName));
+        QCOMPARE(light->property("accessibleName").toString(), QString::fromUtf8(r.accessibleName));
         if (auto* image = qobject_cast<rb::Image*>(o)) {
             QVERIFY(r.picture ? samePicture(image->picture(), r.picture)
                               : image->picture().isNull());
@@ -454,11 +458,11 @@ void TestForm1::menuBar() {
         QVERIFY(a->isEnabled());
         QVERIFY(a->isVisible());
     }
-    QCOMPARE(captions, (QStringList{QStringLiteral("Beenden"),
-                                    QStringLiteral("großer anziehender Zyklus"),
-                                    QStringLiteral("kleiner anziehender Zyklus"),
-                                    QStringLiteral("anziehender Fixpunkt"),
-                                    QStringLiteral("labiles Gleichgewicht")}));
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("Beenden"), QStringLiteral("großer anziehender Zyklus"),
+                          QStringLiteral("kleiner anziehender Zyklus"),
+                          QStringLiteral("anziehender Fixpunkt"),
+                          QStringLiteral("labiles Gleichgewicht")}));
     QCOMPARE(objectNames, (QStringList{QStringLiteral("cmdEnde"), QStringLiteral("cmdZyk"),
                                        QStringLiteral("cmdKleinZyklus"), QStringLiteral("cmdfix"),
                                        QStringLiteral("cmdlabil")}));
@@ -467,11 +471,10 @@ void TestForm1::menuBar() {
 }
 
 void TestForm1::fishStackingOrder() {
-    const QStringList design = names("imgFisch2", {7}) + names("imgFisch1", {29, 31}) +
-                               predatorsBelowSeven() + names("imgFisch1", {32, 30}) +
-                               range("imgFisch1", 28, 2) + names("imgFisch2", {1}) +
-                               names("imgFisch1", {1}) + names("imgFisch2", {0}) +
-                               names("imgFisch1", {0});
+    const QStringList design =
+        names("imgFisch2", {7}) + names("imgFisch1", {29, 31}) + predatorsBelowSeven() +
+        names("imgFisch1", {32, 30}) + range("imgFisch1", 28, 2) + names("imgFisch2", {1}) +
+        names("imgFisch1", {1}) + names("imgFisch2", {0}) + names("imgFisch1", {0});
     QCOMPARE(design.size(), 58);
     QCOMPARE(fishStackTopmostFirst(m_design->picAqua), design);
 
@@ -514,22 +517,19 @@ void TestForm1::windowControlsStackAsListed() {
     QCOMPARE(widgetsTopmostFirst(f.client()),
              QStringList({"Picture3", "Command5", "Command1", "Command2", "txtTime", "HScroll3",
                           "HScroll2", "txtFisch2", "HScroll1", "txtFisch1", "txtF1p", "VScroll1",
-                          "Text2", "Text4", "Text3", "Check1", "picAqua", "Picture2",
-                          "Picture1"}));
+                          "Text2", "Text4", "Text3", "Check1", "picAqua", "Picture2", "Picture1"}));
     QCOMPARE(lightsTopmostFirst(f.client()),
-             QStringList({"Image6", "Image5", "Image4", "Image3", "bildfisch(1)", "Line1",
-                          "Label1", "bildfisch(2)", "Image2", "bildfisch(0)", "Image1(1)"}));
+             QStringList({"Image6", "Image5", "Image4", "Image3", "bildfisch(1)", "Line1", "Label1",
+                          "bildfisch(2)", "Image2", "bildfisch(0)", "Image1(1)"}));
     QCOMPARE(widgetsTopmostFirst(f.picAqua),
              QStringList({"Text1", "txtxr", "txtFisch1Bestand", "txtFisch2Bestand"}));
-    QCOMPARE(widgetsTopmostFirst(f.Picture2),
-             QStringList({"Command3", "HScroll4", "picDiagramm"}));
+    QCOMPARE(widgetsTopmostFirst(f.Picture2), QStringList({"Command3", "HScroll4", "picDiagramm"}));
     QCOMPARE(widgetsTopmostFirst(f.Picture1), QStringList({"txtyo", "picphase"}));
     QCOMPARE(widgetsTopmostFirst(f.picphase), QStringList({"Command4"}));
     QCOMPARE(lightsTopmostFirst(f.picphase),
              QStringList({"imgtarget", "bildfisch(3)", "Image1(0)"}));
-    QCOMPARE(widgetsTopmostFirst(f.Picture3),
-             QStringList({"txtF2W", "VScroll2", "txtF2fress", "VScroll3", "txtF2sterb",
-                          "VScroll4"}));
+    QCOMPARE(widgetsTopmostFirst(f.Picture3), QStringList({"txtF2W", "VScroll2", "txtF2fress",
+                                                           "VScroll3", "txtF2sterb", "VScroll4"}));
     QCOMPARE(lightsTopmostFirst(f.Picture3), QStringList({"Label6", "Label4", "Label8"}));
 }
 
@@ -572,7 +572,7 @@ void TestForm1::fonts() {
     QFETCH(QStringList, substitutes);
 
     const QWidget* w = name == QLatin1String("Form1") ? static_cast<QWidget*>(m_design.get())
-                                                       : m_design->findChild<QWidget*>(name);
+                                                      : m_design->findChild<QWidget*>(name);
     QVERIFY(w);
     const QFont font = w->font();
     QCOMPARE(font.family(), family);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/container.h"
 
 #include "window/runtime/drawing.h"
@@ -75,8 +76,8 @@ QRect Container::innerRect() const {
 }
 
 void Container::setScale(double x1, double y1, double x2, double y2) {
-    const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
-                        std::isfinite(y2);
+    const bool finite =
+        std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
     if (!finite || x1 == x2 || y1 == y2) {
         return;
     }
@@ -115,7 +116,6 @@ void Container::bringToFront(LightControl* control) {
     }
 }
 
-
 QPointF Container::toUserUnits(QPointF widgetPixel) const {
     return m_scale.fromPixels(widgetPixel - QPointF(innerRect().topLeft()));
 }
@@ -140,7 +140,9 @@ void Container::flushInvalidated() {
     update(area);
 }
 
-void Container::addLightControl(LightControl* control) { m_lights.push_back(control); }
+void Container::addLightControl(LightControl* control) {
+    m_lights.push_back(control);
+}
 
 void Container::removeLightControl(LightControl* control) {
     m_lights.erase(std::remove(m_lights.begin(), m_lights.end(), control), m_lights.end());
@@ -161,9 +163,9 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
     if (!area.isEmpty()) {
         const qreal dpr = m_picture.devicePixelRatio();
         const QRect local = area.translated(-inner.topLeft());
-        painter.drawPixmap(QRectF(area), m_picture,
-                           QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr,
-                                  local.height() * dpr));
+        painter.drawPixmap(
+            QRectF(area), m_picture,
+            QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr, local.height() * dpr));
     }
 }
 
@@ -225,8 +227,8 @@ void Container::resizeEvent(QResizeEvent* event) {
 
 void Container::mousePressEvent(QMouseEvent* event) {
     LightControl* hit = lightControlAt(event->position());
-    if (!hit || !hit->mousePress(event->button(), event->modifiers(),
-                                 toUserUnits(event->position()))) {
+    if (!hit ||
+        !hit->mousePress(event->button(), event->modifiers(), toUserUnits(event->position()))) {
         event->ignore();
         return;
     }

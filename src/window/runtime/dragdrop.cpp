@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/dragdrop.h"
 
 #include <QApplication>
@@ -124,8 +125,8 @@ void Drag::sendOver(const Target& target, QPoint globalPos, DragState state) {
     if (!target.container || !target.control || !target.container->onDragOver) {
         return;
     }
-    const QPointF user = target.container->toUserUnits(
-        target.container->mapFromGlobal(QPointF(globalPos)));
+    const QPointF user =
+        target.container->toUserUnits(target.container->mapFromGlobal(QPointF(globalPos)));
     target.container->onDragOver(m_source, user.x(), user.y(), state);
 }
 
@@ -161,7 +162,9 @@ void Drag::dropAt(QPoint globalPos) {
     }
 }
 
-void Drag::cancel() { finish(); }
+void Drag::cancel() {
+    finish();
+}
 
 void Drag::finish() {
     if (m_finished) {

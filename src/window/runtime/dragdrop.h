@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "window/runtime/container.h"
@@ -8,7 +9,6 @@
 #include <QWidget>
 
 namespace rb {
-
 
 // Drag and drop under program control. Drag::begin() starts a drag of a control while a
 // mouse button is held: an outline rectangle of the control's size follows the pointer, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/eventloop.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,9 @@ FramePacer::FramePacer(int framesPerSecond, QObject* parent)
     m_nextFrameNs = m_frameNs;
 }
 
-FramePacer::~FramePacer() { interrupt(); }
+FramePacer::~FramePacer() {
+    interrupt();
+}
 
 void FramePacer::setWindow(QWidget* window) {
     if (m_window) {

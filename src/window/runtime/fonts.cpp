@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/fonts.h"
 
 #include <QFont>
@@ -14,8 +15,9 @@ void installFontSubstitutes() {
                                     QStringLiteral("DejaVu Sans")});
     }
     if (!families.contains(QStringLiteral("Times New Roman"))) {
-        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Times New Roman"),
+            {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     }
 }
 

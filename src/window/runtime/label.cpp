@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/label.h"
 
 #include "window/runtime/userscale.h"
@@ -36,8 +37,7 @@ void Label::paint(QPainter& painter) const {
     painter.fillRect(r, m_back);
     painter.setPen(m_fore);
     painter.setFont(m_font);
-    painter.drawText(r, static_cast<int>(m_alignment | Qt::AlignTop | Qt::TextWordWrap),
-                     m_caption);
+    painter.drawText(r, static_cast<int>(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
 }
 
 } // namespace rb

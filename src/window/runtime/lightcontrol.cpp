@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/lightcontrol.h"
 
 #include "window/runtime/accessibility.h"
@@ -39,7 +40,9 @@ void LightControl::move(float left, float top) {
     });
 }
 
-double LightControl::width() const { return m_container->scale().widthFromPixels(pixelSize().width()); }
+double LightControl::width() const {
+    return m_container->scale().widthFromPixels(pixelSize().width());
+}
 
 double LightControl::height() const {
     return m_container->scale().heightFromPixels(pixelSize().height());

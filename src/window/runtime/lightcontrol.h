@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -66,8 +67,7 @@ public:
 
 protected:
     // Runs a change of appearance or geometry, then repaints the old and the new area.
-    template <typename F>
-    void changeGeometry(F&& change) {
+    template <typename F> void changeGeometry(F&& change) {
         const bool wasVisible = m_visible;
         const QRectF before = m_visible ? pixelRect() : QRectF();
         change();

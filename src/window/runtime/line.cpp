@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/line.h"
 
 #include "window/runtime/container.h"
@@ -23,9 +24,7 @@ QPointF Line::pixelPoint(QPointF twips) const {
 
 QRectF Line::pixelRect() const {
     const double pad = m_width;
-    return QRectF(pixelPoint(m_from), pixelPoint(m_to))
-        .normalized()
-        .adjusted(-pad, -pad, pad, pad);
+    return QRectF(pixelPoint(m_from), pixelPoint(m_to)).normalized().adjusted(-pad, -pad, pad, pad);
 }
 
 void Line::paint(QPainter& painter) const {

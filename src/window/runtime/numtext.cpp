@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/numtext.h"
 
 #include <QStringBuilder>
@@ -12,7 +13,9 @@ namespace rb {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix of s that has the shape digits [. digits] [e [sign] digits],
 // with at least one mantissa digit; 0 when there is none.
@@ -100,9 +103,8 @@ double leadingNumber(std::string_view text) {
     }
     const std::string_view number = rest.substr(0, length);
     double value = 0;
-    const auto result =
-        std::from_chars(number.data(), number.data() + number.size(), value,
-                        std::chars_format::general);
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         value = leadingExponent(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (result.ec != std::errc()) {
@@ -154,10 +156,9 @@ QString wholeToDigits(double value) {
     }
     // Fixed notation of an integral double: plain digits, 309 at most, no overflow.
     std::array<char, 400> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::fixed);
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
     return QString::fromLatin1(buf.data(), r.ptr - buf.data());
 }
-
 
 } // namespace rb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/picturebox.h"
 
 #include <QPainter>
@@ -52,7 +53,9 @@ bool clipSegment(QPointF& p, QPointF& q, const QRectF& r) {
     return (cp | cq) == 0;
 }
 
-bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 } // namespace
 
@@ -107,8 +110,7 @@ void PictureBox::cls() {
     update();
 }
 
-template <typename F>
-void PictureBox::draw(const QRectF& area, F&& paint) {
+template <typename F> void PictureBox::draw(const QRectF& area, F&& paint) {
     if (!m_autoRedraw) {
         return; // nothing keeps the drawing; the next repaint would erase it anyway
     }
@@ -127,7 +129,8 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
         return;
     }
     const double pad = m_drawWidth + 2.0;
-    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
+    const QRectF bounds =
+        QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
     if (!clipSegment(p, q, bounds)) {
         return;
     }
@@ -146,14 +149,16 @@ void PictureBox::pset(double x, double y, const QColor& colour) {
         return;
     }
     const double pad = m_drawWidth + 2.0;
-    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
+    const QRectF bounds =
+        QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
     if (!bounds.contains(p)) {
         return;
     }
     const int width = m_drawWidth;
     draw(QRectF(p, p).adjusted(-pad, -pad, pad, pad), [&](QPainter& painter) {
         if (width <= 1) {
-            painter.fillRect(QRectF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5), 1, 1), colour);
+            painter.fillRect(QRectF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5), 1, 1),
+                             colour);
             return;
         }
         painter.setPen(Qt::NoPen);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "window/runtime/container.h"
@@ -50,8 +51,7 @@ protected:
 private:
     void resetCanvas();
     // Paints with a painter set up in inner-area logical pixels; repaints `area`.
-    template <typename F>
-    void draw(const QRectF& area, F&& paint);
+    template <typename F> void draw(const QRectF& area, F&& paint);
 
     bool m_autoRedraw = false;
     QColor m_foreColor = Qt::black;

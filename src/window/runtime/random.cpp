@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/random.h"
 
 #include <chrono>
@@ -24,6 +25,8 @@ void Random::randomize() {
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
-void Random::seed(std::uint64_t value) { m_engine.seed(value); }
+void Random::seed(std::uint64_t value) {
+    m_engine.seed(value);
+}
 
 } // namespace rb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,8 @@ private:
 };
 
 // Shorthand for Random::shared().next().
-inline double rnd() { return Random::shared().next(); }
+inline double rnd() {
+    return Random::shared().next();
+}
 
 } // namespace rb

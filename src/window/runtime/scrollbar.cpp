@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/scrollbar.h"
 
 #include "window/runtime/container.h"
@@ -89,7 +90,9 @@ int ScrollBar::toValue(int qtValue) const {
     return m_min <= m_max ? m_min + qtValue : m_min - qtValue;
 }
 
-int ScrollBar::toQt(int value) const { return std::abs(value - m_min); }
+int ScrollBar::toQt(int value) const {
+    return std::abs(value - m_min);
+}
 
 void ScrollBar::setRange(int min, int max) {
     m_min = min;

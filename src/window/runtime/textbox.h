@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
@@ -15,7 +16,9 @@ public:
     TextBox(Container* container, const QString& name);
 
     void setColors(const QColor& back, const QColor& fore);
-    void setAlignment(Qt::Alignment alignment) { QLineEdit::setAlignment(alignment | Qt::AlignVCenter); }
+    void setAlignment(Qt::Alignment alignment) {
+        QLineEdit::setAlignment(alignment | Qt::AlignVCenter);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

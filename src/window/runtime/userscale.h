@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointF>
@@ -8,8 +9,12 @@
 namespace rb {
 
 inline constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch at 96 dpi
-inline constexpr double twipsToPixels(double twips) { return twips / kTwipsPerPixel; }
-inline constexpr double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+inline constexpr double twipsToPixels(double twips) {
+    return twips / kTwipsPerPixel;
+}
+inline constexpr double pixelsToTwips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 // A length in twips as whole pixels, rounded to the nearest.
 inline int twipsToWholePixels(double twips) {
     return static_cast<int>(std::lround(twipsToPixels(twips)));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/button.h"
 #include "window/runtime/checkbox.h"
 #include "window/runtime/container.h"
@@ -36,7 +37,9 @@ QPixmap solid(QSize size, const QColor& colour) {
     return p;
 }
 
-QColor shown(QWidget& w, QPoint at) { return w.grab().toImage().pixelColor(at); }
+QColor shown(QWidget& w, QPoint at) {
+    return w.grab().toImage().pixelColor(at);
+}
 
 } // namespace
 
@@ -168,7 +171,7 @@ void TestControls::imagesPaintInStackingOrderBelowWidgets() {
     below.setPicture(solid({40, 40}, Qt::red));
     Image above(&c, QStringLiteral("above"));
     above.setPicture(solid({40, 40}, Qt::blue));
-    above.move(300, 300); // twips: 20 px
+    above.move(300, 300);                          // twips: 20 px
     QCOMPARE(shown(c, {5, 5}), QColor(Qt::green)); // the widget lies above every image
     QCOMPARE(shown(c, {15, 15}), QColor(Qt::red));
     QCOMPARE(shown(c, {30, 30}), QColor(Qt::blue)); // later images lie above earlier ones
@@ -526,19 +529,25 @@ void TestControls::closingTheWindowEndsTheProgram() {
 
 void TestControls::doEventsRunsPendingHandlersNested() {
     int ran = 0;
-    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
     QCOMPARE(ran, 0);
     rb::doEvents();
     QCOMPARE(ran, 2);
     // A handler that yields runs the events queued behind it inside its own call.
     QList<int> order;
-    QMetaObject::invokeMethod(this, [&] {
-        order << 1;
-        rb::doEvents();
-        order << 3;
-    }, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(this, [&] { order << 2; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            order << 1;
+            rb::doEvents();
+            order << 3;
+        },
+        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { order << 2; }, Qt::QueuedConnection);
     rb::doEvents();
     QCOMPARE(order, (QList<int>{1, 2, 3}));
 }

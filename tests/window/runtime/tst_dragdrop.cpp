@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/drag.h"
 #include "window/runtime/button.h"
 #include "window/runtime/dragdrop.h"
@@ -5,8 +6,8 @@
 #include "window/runtime/image.h"
 #include "window/runtime/picturebox.h"
 
-#include <QSignalSpy>
 #include <QCursor>
+#include <QSignalSpy>
 #include <QTest>
 
 using rb::DragState;

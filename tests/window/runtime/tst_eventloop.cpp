@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/eventloop.h"
 
 #include <QPaintEvent>
@@ -33,7 +34,8 @@ private slots:
 void TestEventLoop::yieldRunsPendingHandlersBeforeReturning() {
     rb::FramePacer pacer(60);
     int ran = 0;
-    QMetaObject::invokeMethod(this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
     pacer.yield();
     QCOMPARE(ran, 1);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/numtext.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/random.h"
@@ -58,7 +59,8 @@ void TestNumText::leadingNumber_data() {
     QTest::addRow("nan is no number") << "nan" << 0.0;
     QTest::addRow("hex is its leading zero") << "0x1A" << 0.0;
     QTest::addRow("umlaut stops") << "4ä" << 4.0;
-    QTest::addRow("largest double") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
+    QTest::addRow("largest double")
+        << "1.7976931348623157e308" << std::numeric_limits<double>::max();
     QTest::addRow("overflow") << "1e999" << std::numeric_limits<double>::infinity();
     QTest::addRow("negative overflow") << "-1e999" << -std::numeric_limits<double>::infinity();
     QTest::addRow("underflow") << "1e-999" << 0.0;
@@ -118,7 +120,11 @@ void TestNumText::wholeToDigits_data() {
     QTest::addRow("beyond 64 bits") << 1e20 << "100000000000000000000";
     QTest::addRow("largest double, exactly")
         << std::numeric_limits<double>::max()
-        << QStringLiteral("179769313486231570814527423731704356798070567525844996598917476803157260780028538760589558632766878171540458953514382464234321326889464182768467546703537516986049910576551282076245490090389328944075868508455133942304583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368");
+        << QStringLiteral(
+               "17976931348623157081452742373170435679807056752584499659891747680315726078002853876"
+               "05895586327668781715404589535143824642343213268894641827684675467035375169860499105"
+               "76551282076245490090389328944075868508455133942304583236903222948165808559332123348"
+               "274797826204144723168738177180919299881250404026184124858368");
     QTest::addRow("infinity") << std::numeric_limits<double>::infinity() << "0";
     QTest::addRow("nan") << std::numeric_limits<double>::quiet_NaN() << "0";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/image.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/picturebox.h"
@@ -84,17 +85,17 @@ void TestPictureBox::scaleMapping_data() {
     QTest::addColumn<QPointF>("drawPixel");
 
     const QRectF strip(QPointF(0, 100), QPointF(800, 0));
-    QTest::addRow("strip origin") << strip << QSizeF(2137, 267) << QPointF(0, 0)
-                                  << QPointF(0, 267) << QPointF(0, 266);
-    QTest::addRow("strip far corner") << strip << QSizeF(2137, 267) << QPointF(800, 100)
-                                      << QPointF(2137, 0) << QPointF(2136, 0);
+    QTest::addRow("strip origin") << strip << QSizeF(2137, 267) << QPointF(0, 0) << QPointF(0, 267)
+                                  << QPointF(0, 266);
+    QTest::addRow("strip far corner")
+        << strip << QSizeF(2137, 267) << QPointF(800, 100) << QPointF(2137, 0) << QPointF(2136, 0);
     QTest::addRow("strip middle") << strip << QSizeF(2137, 267) << QPointF(400, 50)
                                   << QPointF(1068.5, 133.5) << QPointF(1068, 133);
     const QRectF phase(QPointF(0, 32), QPointF(24, 8));
-    QTest::addRow("phase top left") << phase << QSizeF(347, 363) << QPointF(0, 32)
-                                    << QPointF(0, 0) << QPointF(0, 0);
-    QTest::addRow("phase bottom right") << phase << QSizeF(347, 363) << QPointF(24, 8)
-                                        << QPointF(347, 363) << QPointF(346, 362);
+    QTest::addRow("phase top left")
+        << phase << QSizeF(347, 363) << QPointF(0, 32) << QPointF(0, 0) << QPointF(0, 0);
+    QTest::addRow("phase bottom right")
+        << phase << QSizeF(347, 363) << QPointF(24, 8) << QPointF(347, 363) << QPointF(346, 362);
     const QRectF aquarium(QPointF(0, 0), QPointF(800, 800));
     QTest::addRow("aquarium") << aquarium << QSizeF(695, 363) << QPointF(400, 400)
                               << QPointF(347.5, 181.5) << QPointF(347, 181);
