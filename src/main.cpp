@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     // Lets desktops match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.raeuberbeute.RaeuberBeute"));
     rb::installFontSubstitutes();
-    rb::installQtTranslation(QString::fromLatin1(rb::windowSpec().language));
+    rb::installQtTranslation(QString::fromLatin1(rb::windowDesign().language));
     rb::installAccessibility();
 
     rb::Form1 form;

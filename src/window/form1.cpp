@@ -15,10 +15,10 @@ namespace rb {
 
 namespace {
 
-QFont makeFont(const FontSpec& spec) {
-    QFont f(QLatin1String(spec.face));
-    f.setPointSizeF(spec.points);
-    f.setBold(spec.bold);
+QFont makeFont(const FontDesign& design) {
+    QFont f(QLatin1String(design.face));
+    f.setPointSizeF(design.points);
+    f.setBold(design.bold);
     return f;
 }
 
@@ -81,10 +81,10 @@ QString arrayName(const char* array, int index) {
 }
 
 Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
-    const WindowSpec& spec = windowSpec();
-    setWindowTitle(QString::fromUtf8(spec.caption));
-    setWindowIcon(QIcon(picture(spec.icon)));
-    setFont(makeFont(spec.font));
+    const WindowDesign& design = windowDesign();
+    setWindowTitle(QString::fromUtf8(design.caption));
+    setWindowIcon(QIcon(picture(design.icon)));
+    setFont(makeFont(design.font));
 
     for (const MenuRow& m : menuRows()) {
         QAction* entry = addMenuEntry(QLatin1String(m.name), QString::fromUtf8(m.caption));
@@ -93,9 +93,9 @@ Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
     }
 
     Container* c = client();
-    c->setBackColor(colour(spec.back));
-    c->setPicture(picture(spec.picture));
-    setClientSizeTwips(spec.clientWidth, spec.clientHeight);
+    c->setBackColor(colour(design.back));
+    c->setPicture(picture(design.picture));
+    setClientSizeTwips(design.clientWidth, design.clientHeight);
     // The client area's corner 60 twips right and 630 twips down from the screen's corner
     // puts the frame's outer corner at the screen's corner.
     move(0, 0);
@@ -142,113 +142,7 @@ void Form1::buildControls() {
                 continue;
             }
             const QString name = QString::fromUtf8(row.name);
-            const QString text = QString::fromUtf8(row.text);
-            QObject* made = nullptr;
-            switch (row.kind) {
-            case Kind::PictureBox: {
-                auto* p = new PictureBox(c, name);
-                placeWidget(c, p, row);
-                p->setBackColor(colour(row.back));
-                p->setFrameLine(row.frameLine);
-                p->setFocusPolicy(Qt::StrongFocus);
-                if (row.picture) {
-                    p->setPicture(picture(row.picture));
-                }
-                if (row.fore) {
-                    p->setForeColor(colour(row.fore));
-                }
-                if (row.drawWidth > 0) {
-                    p->setDrawWidth(row.drawWidth);
-                }
-                p->setAutoRedraw(row.persistent);
-                made = p;
-                break;
-            }
-            case Kind::TextBox: {
-                auto* t = new TextBox(c, name);
-                placeWidget(c, t, row);
-                t->setColors(colour(row.back), colour(row.fore));
-                t->setAlignment(alignment(row.align));
-                if (row.font.face) {
-                    t->setFont(makeFont(row.font));
-                }
-                t->setText(text);
-                made = t;
-                break;
-            }
-            case Kind::HScrollBar:
-            case Kind::VScrollBar: {
-                auto* s = new ScrollBar(c, name);
-                s->setOrientation(row.kind == Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical);
-                placeWidget(c, s, row);
-                s->setRange(row.min, row.max);
-                s->setValue(row.value);
-                s->setFocusPolicy(
-                    Qt::StrongFocus); // every scroll bar takes part in the focus order
-                made = s;
-                break;
-            }
-            case Kind::Button: {
-                auto* b = new Button(c, name);
-                placeWidget(c, b, row);
-                b->setBackColor(colour(row.back));
-                b->setPicture(picture(row.picture));
-                b->setCaption(text);
-                made = b;
-                break;
-            }
-            case Kind::CheckBox: {
-                auto* box = new CheckBox(c, name);
-                box->setCaption(text);
-                placeWidget(c, box, row);
-                box->setColors(colour(row.back), colour(row.fore));
-                made = box;
-                break;
-            }
-            case Kind::Image: {
-                auto* img = new Image(c, name);
-                if (row.stretch) {
-                    img->setStretch(row.place.width, row.place.height);
-                }
-                img->setPicture(picture(row.picture));
-                img->move(static_cast<float>(row.place.left), static_cast<float>(row.place.top));
-                if (!row.picture) {
-                    img->setDesignSize(row.place.width, row.place.height);
-                }
-                if (row.toolTip) {
-                    img->setToolTip(QString::fromUtf8(row.toolTip));
-                }
-                img->setVisible(row.visible);
-                made = img;
-                break;
-            }
-            case Kind::Label: {
-                // Labels keep their TabIndex although they never take the focus.
-                auto* l = new Label(c, name);
-                l->setSizeTwips(row.place.width, row.place.height);
-                l->setProperty("TabIndex", row.tabIndex);
-                l->move(static_cast<float>(row.place.left), static_cast<float>(row.place.top));
-                l->setColors(colour(row.back), colour(row.fore));
-                l->setFont(makeFont(row.font));
-                l->setAlignment(alignment(row.align));
-                l->setCaption(text);
-                made = l;
-                break;
-            }
-            case Kind::Line: {
-                auto* line = new Line(c, name);
-                line->setLine(row.lineFrom, row.lineTo, row.drawWidth, colour(row.fore));
-                made = line;
-                break;
-            }
-            case Kind::Timer: {
-                auto* t = new Timer(this, name);
-                t->setInterval(row.value);
-                t->setEnabled(true);
-                made = t;
-                break;
-            }
-            }
+            QObject* made = makeControl(c, row);
             if (row.accessibleName) {
                 describe(made, QString::fromUtf8(row.accessibleName),
                          QString::fromUtf8(row.accessibleDescription), row.accessibleRole);
@@ -258,6 +152,106 @@ void Form1::buildControls() {
     }
     // The one design tag of the fish arrays.
     qobject_cast<Image*>(control(QStringLiteral("imgFisch1(0)")))->setTag(QStringLiteral("1"));
+}
+
+// Makes one control of the layout table in its container.
+QObject* Form1::makeControl(Container* c, const ControlRow& row) {
+    const QString name = QString::fromUtf8(row.name);
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case Kind::PictureBox: {
+        auto* p = new PictureBox(c, name);
+        placeWidget(c, p, row);
+        p->setBackColor(colour(row.back));
+        p->setFrameLine(row.frameLine);
+        if (row.picture) {
+            p->setPicture(picture(row.picture));
+        }
+        if (row.fore) {
+            p->setForeColor(colour(row.fore));
+        }
+        if (row.drawWidth > 0) {
+            p->setDrawWidth(row.drawWidth);
+        }
+        p->setAutoRedraw(row.persistent);
+        return p;
+    }
+    case Kind::TextBox: {
+        auto* t = new TextBox(c, name);
+        placeWidget(c, t, row);
+        t->setColors(colour(row.back), colour(row.fore));
+        t->setAlignment(alignment(row.align));
+        if (row.font.face) {
+            t->setFont(makeFont(row.font));
+        }
+        t->setText(text);
+        return t;
+    }
+    case Kind::HScrollBar:
+    case Kind::VScrollBar: {
+        auto* s = new ScrollBar(c, name);
+        s->setOrientation(row.kind == Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical);
+        placeWidget(c, s, row);
+        s->setRange(row.min, row.max);
+        s->setValue(row.value);
+        return s;
+    }
+    case Kind::Button: {
+        auto* b = new Button(c, name);
+        placeWidget(c, b, row);
+        b->setBackColor(colour(row.back));
+        b->setPicture(picture(row.picture));
+        b->setCaption(text);
+        return b;
+    }
+    case Kind::CheckBox: {
+        auto* box = new CheckBox(c, name);
+        box->setCaption(text);
+        placeWidget(c, box, row);
+        box->setColors(colour(row.back), colour(row.fore));
+        return box;
+    }
+    case Kind::Image: {
+        auto* img = new Image(c, name);
+        if (row.stretch) {
+            img->setStretch(row.place.width, row.place.height);
+        }
+        img->setPicture(picture(row.picture));
+        img->move(static_cast<float>(row.place.left), static_cast<float>(row.place.top));
+        if (!row.picture) {
+            img->setDesignSize(row.place.width, row.place.height);
+        }
+        if (row.toolTip) {
+            img->setToolTip(QString::fromUtf8(row.toolTip));
+        }
+        img->setVisible(row.visible);
+        return img;
+    }
+    case Kind::Label: {
+        // Labels keep their TabIndex although they never take the focus.
+        auto* l = new Label(c, name);
+        l->setSizeTwips(row.place.width, row.place.height);
+        l->setProperty("TabIndex", row.tabIndex);
+        l->move(static_cast<float>(row.place.left), static_cast<float>(row.place.top));
+        l->setColors(colour(row.back), colour(row.fore));
+        l->setFont(makeFont(row.font));
+        l->setAlignment(alignment(row.align));
+        l->setCaption(text);
+        return l;
+    }
+    case Kind::Line: {
+        auto* line = new Line(c, name);
+        line->setLine(row.lineFrom, row.lineTo, row.drawWidth, colour(row.fore));
+        return line;
+    }
+    case Kind::Timer: {
+        auto* t = new Timer(this, name);
+        t->setInterval(row.value);
+        t->setEnabled(true);
+        return t;
+    }
+    }
+    return nullptr;
 }
 
 void Form1::bindControls() {

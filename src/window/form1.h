@@ -20,6 +20,8 @@ class QAction;
 
 namespace rb {
 
+struct ControlRow;
+
 // The name of element k of a control array: "imgFisch2(7)".
 QString arrayName(const char* array, int index);
 
@@ -119,6 +121,7 @@ signals:
 private:
     // Makes every control of the layout table, container by container, bottom-most first.
     void buildControls();
+    QObject* makeControl(Container* c, const ControlRow& row);
     QObject* control(const QString& name) const;
     template <typename T> void bind(T*& field, const QString& name) {
         field = qobject_cast<T*>(control(name));

@@ -23,11 +23,11 @@ constexpr QRgb kSystemBack = paletteRgb(kWhite);
 constexpr QRgb kSystemText = paletteRgb(kBlack);
 
 // Fonts of the layout ("MS Sans Serif" and "Times New Roman" stand for the classic faces).
-constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25, false};
-constexpr FontSpec kSans12Bold{"MS Sans Serif", 12, true};
-constexpr FontSpec kSans135{"MS Sans Serif", 13.5, false};
-constexpr FontSpec kTimes1425Bold{"Times New Roman", 14.25, true};
-constexpr FontSpec kTimes1425{"Times New Roman", 14.25, false};
+constexpr FontDesign kWindowFont{"MS Sans Serif", 8.25, false};
+constexpr FontDesign kSans12Bold{"MS Sans Serif", 12, true};
+constexpr FontDesign kSans135{"MS Sans Serif", 13.5, false};
+constexpr FontDesign kTimes1425Bold{"Times New Roman", 14.25, true};
+constexpr FontDesign kTimes1425{"Times New Roman", 14.25, false};
 
 constexpr int kSlider = QAccessible::Slider;
 constexpr int kChart = QAccessible::Chart;
@@ -36,7 +36,7 @@ constexpr int kGraphic = QAccessible::Graphic;
 constexpr const char* kSpinnerUse =
     "Pfeil nach oben erhöht, Pfeil nach unten verringert den Wert um 1 (0 bis 100)";
 
-constexpr WindowSpec kWindow{
+constexpr WindowDesign kWindow{
     .caption = "Räuber-Beute Modell",
     .clientWidth = 18840,
     .clientHeight = 10170,
@@ -322,7 +322,7 @@ constexpr std::array kFish = {
 
 } // namespace
 
-const WindowSpec& windowSpec() {
+const WindowDesign& windowDesign() {
     return kWindow;
 }
 std::span<const MenuRow> menuRows() {

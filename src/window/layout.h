@@ -28,7 +28,7 @@ enum class Kind {
 };
 
 // A font of the layout; Window is the window's own ("MS Sans Serif" 8.25 pt regular).
-struct FontSpec {
+struct FontDesign {
     const char* face = nullptr; // null: the window's font
     double points = 0;
     bool bold = false;
@@ -48,7 +48,7 @@ struct ControlRow {
     const char* text = nullptr; // text, caption
     QRgb back = 0;              // 0: the control's default
     QRgb fore = 0;
-    FontSpec font = {};
+    FontDesign font = {};
     Align align = Align::Left;
     int min = 0, max = 0, value = 0; // scroll bars; timers: value is the interval
     const char* picture = nullptr;
@@ -70,17 +70,17 @@ struct MenuRow {
     const char* description;
 };
 
-struct WindowSpec {
+struct WindowDesign {
     const char* caption;
     double clientWidth, clientHeight; // twips
     QRgb back;
     const char* picture;
     const char* icon;
-    FontSpec font;
+    FontDesign font;
     const char* language; // of every text in the window, also those Qt supplies
 };
 
-const WindowSpec& windowSpec();
+const WindowDesign& windowDesign();
 std::span<const MenuRow> menuRows();
 // Every control, container by container, topmost first within each container.
 std::span<const ControlRow> controlRows();

@@ -31,7 +31,7 @@ struct LoadedForm {
 inline std::unique_ptr<LoadedForm> loadForm(std::uint64_t seed = 1) {
     rb::installFontSubstitutes();
     static const bool translated =
-        rb::installQtTranslation(QString::fromLatin1(rb::windowSpec().language));
+        rb::installQtTranslation(QString::fromLatin1(rb::windowDesign().language));
     Q_UNUSED(translated);
     rb::Random::shared().fixSeed(seed);
     auto loaded = std::make_unique<LoadedForm>();

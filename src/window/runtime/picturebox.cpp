@@ -61,6 +61,7 @@ bool finite(QPointF p) {
 
 PictureBox::PictureBox(Container* container, const QString& name) : Container(container) {
     setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus); // every picture box takes part in the focus order
 }
 
 void PictureBox::setAutoRedraw(bool on) {

@@ -77,6 +77,7 @@ void drawArrow(QPainter& p, const QRect& r, Qt::ArrowType direction, bool enable
 ScrollBar::ScrollBar(Container* container, const QString& name)
     : QScrollBar(Qt::Horizontal, container) {
     setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus); // every scroll bar takes part in the focus order
     setStyle(classicStyle());
     setSingleStep(1);
     setPageStep(1);
