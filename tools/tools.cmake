@@ -4,6 +4,7 @@
 qt_add_executable(reefpainter reefpainter/main.cpp reefpainter/reefscene.h reefpainter/reefscene.cpp)
 set_target_properties(reefpainter PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
 target_link_libraries(reefpainter PRIVATE Qt6::Gui rb_warnings)
+target_include_directories(reefpainter PRIVATE ${PROJECT_SOURCE_DIR}/src) # paintedrect.h
 
 # contact-sheet: every picture at the size the window shows it, on the aquarium photograph
 # and on black, with names, into one PNG. The test run produces build/contact-sheet.png.

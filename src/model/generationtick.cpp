@@ -20,6 +20,7 @@ constexpr int kPreyColour = kYellow;
 constexpr int kPredatorColour = kLightBlue;
 constexpr int kTrajectoryColour = kCyan;
 constexpr int kDotColour = kYellow;
+constexpr int kDotWidth = 4; // pixels
 constexpr long long kAutoRestart = 800;
 constexpr long long kScrollFrom = 240; // generations after this one scroll the strip
 constexpr int kScrollStep = 40;        // twips a generation
@@ -85,10 +86,15 @@ void drawTimeSeries(Form1& f, double newStock1, double newStock2) {
 
 void drawTrajectory(Form1& f, double newStock1, double newStock2) {
     PictureBox* d = f.picphase;
-    d->pset(newStock2, newStock1); // in the colour and width left by the previous drawing
+    // A dot in the colour and width left by the previous drawing. The same dot is drawn over
+    // it last, so it only shows where that colour or width differs (after a start or a
+    // clear); then alone it is drawn.
+    if (d->drawWidth() != kDotWidth || d->foreColor() != paletteColor(kDotColour)) {
+        d->pset(newStock2, newStock1);
+    }
     d->setDrawWidth(1);
     d->line(f.stock2, f.stock1, newStock2, newStock1, paletteColor(kTrajectoryColour));
-    d->setDrawWidth(4);
+    d->setDrawWidth(kDotWidth);
     d->setForeColor(paletteColor(kDotColour));
     d->pset(f.stock2, f.stock1);
     d->pset(newStock2, newStock1);

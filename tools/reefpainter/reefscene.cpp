@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reefscene.h"
 
+#include "window/runtime/paintedrect.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -146,27 +148,6 @@ void boxBlurColumns(QRgb* data, int w, int h, int stride, int radius, std::vecto
     }
 }
 
-// The smallest rectangle holding every pixel that is not fully transparent black; empty if
-// there is none.
-QRect paintedRect(const QImage& image) {
-    int left = image.width();
-    int right = -1;
-    int top = image.height();
-    int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
-
 // Three box passes approximate a Gaussian of about this radius (in pixels).
 void blur(QImage& image, double radius) {
     const int box = static_cast<int>(std::lround(radius / 1.7));
@@ -176,7 +157,7 @@ void blur(QImage& image, double radius) {
     // grown by three passes and one pixel, everything stays transparent black, and the pixels
     // at that border are transparent black as well, so blurring only inside it gives the same
     // picture as blurring all of it, in much less time for small layers on large pictures.
-    const QRect painted = paintedRect(image);
+    const QRect painted = rb::paintedRect(image);
     if (painted.isEmpty())
         return;
     const int reach = 3 * box + 1;

@@ -134,6 +134,19 @@ void Container::invalidate(const QRect& dirty) {
 
 void Container::flushInvalidated() {
     m_flushPosted = false;
+    // Light controls lie below every widget child: what a child that paints all its pixels
+    // covers shows no change of theirs and is not repainted.
+    for (QObject* object : children()) {
+        const auto* child = qobject_cast<QWidget*>(object);
+        if (child && !child->isHidden() &&
+            (qobject_cast<const Container*>(child) ||
+             dynamic_cast<const PaintsWholeArea*>(child))) {
+            m_invalid.subtract(child->geometry());
+        }
+    }
+    if (m_invalid.isEmpty()) {
+        return;
+    }
     const QRegion area = m_invalid.region();
     m_repainting.take(m_invalid);
     m_repaintingRegion = m_repainting.region();
@@ -155,9 +168,16 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty) {
         m_picture.isNull()
             ? QRect()
             : QRect(inner.topLeft(), m_picture.deviceIndependentSize().toSize()) & inner;
-    // Only what the picture does not cover needs the back colour.
+    // Only what the picture does not cover needs the back colour; below a picture with
+    // transparent pixels, all of it.
     if (!pictureArea.contains(dirty)) {
-        painter.fillRect(dirty, m_backColor);
+        if (m_picture.hasAlphaChannel() || !pictureArea.intersects(dirty)) {
+            painter.fillRect(dirty, m_backColor);
+        } else {
+            for (const QRect& r : QRegion(dirty) - pictureArea) {
+                painter.fillRect(r, m_backColor);
+            }
+        }
     }
     const QRect area = dirty & pictureArea;
     if (!area.isEmpty()) {

@@ -17,6 +17,14 @@ namespace rb {
 class FrameOverlay;
 class LightControl;
 
+// A widget control that paints every pixel of its area, as a container does: a change of the
+// light controls below it does not show and is not repainted. Qt's opaque-paint attribute is
+// not used for this, as it would change how the container's own repaints are cut up.
+class PaintsWholeArea {
+public:
+    virtual ~PaintsWholeArea() = default;
+};
+
 // Where a drag stands relative to a drop target.
 enum class DragState { Enter = 0, Leave = 1, Over = 2 };
 
@@ -61,7 +69,8 @@ public:
     // Marks an area (widget pixels) for repainting. Areas asked for in one go (a pass moving
     // many fish) are gathered into a few disjoint rectangles (DirtyAreas) and handed to the
     // repaint at the next event processing, which paints each under its own rectangular clip:
-    // many small moves cost little, and the water between the fish nothing.
+    // many small moves cost little, and the water between the fish nothing. What opaque
+    // widget children (text boxes, picture boxes) cover is left out.
     void invalidate(const QRect& area);
 
     // Drop target handlers; a container without them ignores drags. x and y are in the

@@ -18,6 +18,9 @@ class DirtyAreas {
 public:
     // Adds an area (pixels); an empty one adds nothing.
     void add(const QRect& area);
+    // Leaves out an area (pixels): a piece it cuts keeps what lies around it, as up to four
+    // pieces, still disjoint.
+    void subtract(const QRect& area);
     // Moves all areas of `other` here.
     void take(DirtyAreas& other);
     void clear() { m_pieces.clear(); }

@@ -4,34 +4,56 @@
 #include "window/runtime/palette.h"
 
 #include <QPainter>
+#include <QRegion>
+
+#include <array>
 
 namespace rb {
 
-void drawFrameLine(QPainter& painter, const QRect& outer, const QColor& colour) {
+namespace {
+
+// Top, bottom, left and right edge of `outer`, one pixel wide.
+std::array<QRect, 4> edgesOf(const QRect& outer) {
     const int x = outer.x();
     const int y = outer.y();
     const int w = outer.width();
     const int h = outer.height();
-    painter.fillRect(QRect(x, y, w, 1), colour);
-    painter.fillRect(QRect(x, y + h - 1, w, 1), colour);
-    painter.fillRect(QRect(x, y, 1, h), colour);
-    painter.fillRect(QRect(x + w - 1, y, 1, h), colour);
+    return {QRect(x, y, w, 1), QRect(x, y + h - 1, w, 1), QRect(x, y, 1, h),
+            QRect(x + w - 1, y, 1, h)};
 }
 
-void drawFocusRect(QPainter& painter, const QRect& outer) {
+} // namespace
+
+void drawFrameLine(QPainter& painter, const QRect& outer, const QColor& colour,
+                   const QRegion* within) {
+    if (!within) {
+        for (const QRect& e : edgesOf(outer)) {
+            painter.fillRect(e, colour);
+        }
+        return;
+    }
+    // Each piece of an edge inside the repaint under a clip of just that piece: under the
+    // repaint's own clip of many rectangles, every fill would go through span clipping.
+    painter.save();
+    for (const QRect& e : edgesOf(outer)) {
+        for (const QRect& piece : within->intersected(e)) {
+            painter.setClipRect(piece);
+            painter.fillRect(piece, colour);
+        }
+    }
+    painter.restore();
+}
+
+void drawFocusRect(QPainter& painter, const QRect& outer, const QRegion* within) {
     if (outer.width() < 1 || outer.height() < 1) {
         return;
     }
-    const QRect edges[] = {
-        QRect(outer.x(), outer.y(), outer.width(), 1),
-        QRect(outer.x(), outer.bottom(), outer.width(), 1),
-        QRect(outer.x(), outer.y(), 1, outer.height()),
-        QRect(outer.right(), outer.y(), 1, outer.height()),
-    };
     const QBrush dots(paletteColor(kBlack), Qt::Dense4Pattern);
-    for (const QRect& e : edges) {
-        painter.fillRect(e, paletteColor(kWhite));
-        painter.fillRect(e, dots);
+    for (const QRect& e : edgesOf(outer)) {
+        if (!within || within->intersects(e)) {
+            painter.fillRect(e, paletteColor(kWhite));
+            painter.fillRect(e, dots);
+        }
     }
 }
 

@@ -25,7 +25,20 @@ void FrameOverlay::sync() {
     const Container* c = container();
     const bool needed = c->hasFrameLine() || c->hasFocus();
     setGeometry(c->rect());
+    // Only its lines are the overlay's: a mask of just those keeps it out of the repaints of
+    // everything between them (fish swimming inside the frame).
+    const auto ring = [](const QRect& outer) {
+        return QRegion(outer) - QRegion(outer.adjusted(1, 1, -1, -1));
+    };
+    QRegion lines;
+    if (c->hasFrameLine()) {
+        lines += ring(rect());
+    }
+    if (c->hasFocus()) {
+        lines += ring(c->innerRect().adjusted(1, 1, -1, -1));
+    }
     if (needed) {
+        setMask(lines);
         raise();
         show();
         update();
@@ -34,14 +47,16 @@ void FrameOverlay::sync() {
     }
 }
 
-void FrameOverlay::paintEvent(QPaintEvent*) {
+void FrameOverlay::paintEvent(QPaintEvent* event) {
+    // Repainted where something that changed inside the container reaches a line.
     const Container* c = container();
+    const QRegion& dirty = event->region();
     QPainter painter(this);
     if (c->hasFrameLine()) {
-        drawFrameLine(painter, rect(), paletteColor(kBlack));
+        drawFrameLine(painter, rect(), paletteColor(kBlack), &dirty);
     }
     if (c->hasFocus()) {
-        drawFocusRect(painter, c->innerRect().adjusted(1, 1, -1, -1));
+        drawFocusRect(painter, c->innerRect().adjusted(1, 1, -1, -1), &dirty);
     }
 }
 

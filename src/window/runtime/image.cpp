@@ -2,16 +2,47 @@
 #include "window/runtime/image.h"
 
 #include "window/runtime/dragdrop.h"
+#include "window/runtime/paintedrect.h"
 #include "window/runtime/userscale.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 
 namespace rb {
 
+namespace {
+
+// The smallest rectangle holding every pixel of `picture` that is not fully transparent.
+// Pictures are few and shared among many images: each is looked at once.
+QRect inkedPart(const QPixmap& picture) {
+    if (!picture.hasAlphaChannel()) {
+        return picture.rect();
+    }
+    constexpr int kMostKnown = 256; // pictures made anew over and over are forgotten again
+    static QHash<qint64, QRect> known;
+    const auto found = known.constFind(picture.cacheKey());
+    if (found != known.constEnd()) {
+        return *found;
+    }
+    if (known.size() >= kMostKnown) {
+        known.clear();
+    }
+    const QRect inked =
+        paintedRect(picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    known.insert(picture.cacheKey(), inked);
+    return inked;
+}
+
+} // namespace
+
 Image::Image(Container* container, const QString& name) : LightControl(container, name) {}
 
 void Image::setPicture(const QPixmap& picture) {
-    changeGeometry([&] { m_picture = picture; });
+    changeGeometry([&] {
+        m_picture = picture;
+        m_inked = picture.isNull() ? QRect() : inkedPart(picture);
+    });
 }
 
 void Image::setStretch(double widthTwips, double heightTwips) {
@@ -62,8 +93,12 @@ void Image::paint(QPainter& painter) const {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(pixelRect(), m_picture, QRectF(m_picture.rect()));
         painter.restore();
-    } else {
+    } else if (m_inked == m_picture.rect()) {
         painter.drawPixmap(pixelRect().topLeft(), m_picture);
+    } else if (!m_inked.isEmpty()) {
+        const qreal dpr = m_picture.devicePixelRatio();
+        painter.drawPixmap(pixelRect().topLeft() + QPointF(m_inked.topLeft()) / dpr, m_picture,
+                           QRectF(m_inked));
     }
 }
 

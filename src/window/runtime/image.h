@@ -44,6 +44,9 @@ signals:
 
 private:
     QPixmap m_picture;
+    // The part of the picture (its device pixels) outside of which every pixel is fully
+    // transparent: drawing the rest would leave the surface as it is, at a cost.
+    QRect m_inked;
     bool m_stretch = false;
     QSize m_stretchSize;
     QSize m_emptySize;

@@ -6,6 +6,8 @@
 #include "window/runtime/palette.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
@@ -137,7 +139,32 @@ void ScrollBar::onQtValueChanged(int qtValue) {
     }
 }
 
-void ScrollBar::paintEvent(QPaintEvent*) {
+void ScrollBar::sliderChange(SliderChange change) {
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    const QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this);
+    if (change != SliderValueChange || m_mouseHeld || !m_thumbDrawn.isValid() || !thumb.isValid() ||
+        maximum() <= minimum()) {
+        QScrollBar::sliderChange(change);
+        return;
+    }
+    if (thumb != m_thumbDrawn) {
+        update(QRegion(m_thumbDrawn) + thumb);
+    }
+}
+
+void ScrollBar::mousePressEvent(QMouseEvent* event) {
+    m_mouseHeld = true; // before the press moves the value
+    QScrollBar::mousePressEvent(event);
+}
+
+void ScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    QScrollBar::mouseReleaseEvent(event);
+    m_mouseHeld = false;
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     QStyleOptionSlider opt;
     initStyleOption(&opt);
@@ -165,15 +192,23 @@ void ScrollBar::paintEvent(QPaintEvent*) {
         }
     }
 
-    drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
-    drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
-              pressed(QStyle::SC_ScrollBarSubLine));
-    drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
-    drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
-              pressed(QStyle::SC_ScrollBarAddLine));
+    // A moving thumb repaints only around itself: arrow buttons outside that are left alone.
+    const QRegion& dirty = event->region();
+    if (dirty.intersects(sub)) {
+        drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
+        drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
+                  pressed(QStyle::SC_ScrollBarSubLine));
+    }
+    if (dirty.intersects(add)) {
+        drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
+        drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
+                  pressed(QStyle::SC_ScrollBarAddLine));
+    }
 
     const QRect thumb = part(QStyle::SC_ScrollBarSlider);
+    m_thumbDrawn = QRect();
     if (thumb.isValid() && maximum() > minimum()) {
+        m_thumbDrawn = thumb;
         drawBevel(p, thumb, false);
         if (hasFocus() && thumb.width() > 6 && thumb.height() > 6) {
             p.setPen(QPen(paletteColor(kBlack), 1, Qt::DotLine));

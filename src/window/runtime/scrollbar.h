@@ -42,6 +42,12 @@ protected:
     // Page Up and Page Down as a click on the track before or after the thumb, Home and End go
     // to the left or top and the right or bottom end; each runs change() as a click would.
     void keyPressEvent(QKeyEvent* event) override;
+    // A new value repaints where the thumb was drawn and where it goes, not the whole bar
+    // (the strip of the time-series diagram moves its thumb every generation); while the mouse
+    // holds a part down, the whole bar.
+    void sliderChange(SliderChange change) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     int toValue(int qtValue) const;
@@ -55,6 +61,8 @@ private:
     int m_valueAtPress = 0;
     bool m_settingRange = false;
     bool m_settingFromCode = false;
+    QRect m_thumbDrawn; // where the last paint drew the thumb; empty: none drawn
+    bool m_mouseHeld = false;
 };
 
 } // namespace rb

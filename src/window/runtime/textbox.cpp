@@ -24,6 +24,14 @@ void TextBox::setColors(const QColor& back, const QColor& fore) {
     applyStyle();
 }
 
+void TextBox::setText(const QString& text) {
+    // The same text again changes nothing; it would only lay the text out anew and move the
+    // cursor of someone editing it to the end.
+    if (text != QLineEdit::text()) {
+        QLineEdit::setText(text);
+    }
+}
+
 void TextBox::applyStyle() {
     QPalette p = palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {

@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "window/runtime/container.h"
+
 #include <QColor>
 #include <QLineEdit>
 
 namespace rb {
 
-class Container;
-
 // A one-line editable text box, flat: no 3-D edge, a one-pixel frame line.
-class TextBox : public QLineEdit {
+// Its panel and frame line cover every pixel of its area.
+class TextBox : public QLineEdit, public PaintsWholeArea {
     Q_OBJECT
 
 public:
     TextBox(Container* container, const QString& name);
+
+    // Hides QLineEdit::setText: an unchanged text is left as it is (no layout, no repaint,
+    // the cursor stays).
+    void setText(const QString& text);
 
     void setColors(const QColor& back, const QColor& fore);
     void setAlignment(Qt::Alignment alignment) {

@@ -2,6 +2,7 @@
 #include "window/runtime/button.h"
 #include "window/runtime/checkbox.h"
 #include "window/runtime/container.h"
+#include "window/runtime/dirtyareas.h"
 #include "window/runtime/eventloop.h"
 #include "window/runtime/form.h"
 #include "window/runtime/image.h"
@@ -41,6 +42,33 @@ QColor shown(QWidget& w, QPoint at) {
     return w.grab().toImage().pixelColor(at);
 }
 
+// The regions of the paint events a widget gets.
+struct PaintRecorder : QObject {
+    QList<QRegion> regions;
+    explicit PaintRecorder(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            regions.append(static_cast<QPaintEvent*>(e)->region());
+        }
+        return false;
+    }
+    QRegion all() const {
+        QRegion r;
+        for (const QRegion& each : regions) {
+            r += each;
+        }
+        return r;
+    }
+};
+
+QRegion regionOf(const std::vector<QRect>& pieces) {
+    QRegion r;
+    for (const QRect& p : pieces) {
+        r += p;
+    }
+    return r;
+}
+
 } // namespace
 
 class TestControls : public QObject {
@@ -49,6 +77,8 @@ class TestControls : public QObject {
 private slots:
     void imageTakesItsPictureSizeUnlessStretched();
     void imagePictureIsShared();
+    void imagePaintsItsWholePicture_data();
+    void imagePaintsItsWholePicture();
     void imagePositionIsKeptExactlyInContainerUnits();
     void imageSizeIsPositiveWhereYGrowsUpward();
     void rescalingKeepsLightControlsInPlace();
@@ -72,6 +102,13 @@ private slots:
     void buttonKeysClickWhenFocused_data();
     void buttonKeysClickWhenFocused();
     void textBoxColours();
+    void textBoxPaintsEveryPixel_data();
+    void textBoxPaintsEveryPixel();
+    void textBoxSameTextChangesNothing();
+    void dirtyAreasSubtract_data();
+    void dirtyAreasSubtract();
+    void movesUnderATextBoxRepaintNothingThere();
+    void scrollBarValueRepaintsOnlyTheThumb();
     void textBoxMenuSpeaksGerman();
     void timerIsPreciseAndFollowsItsInterval();
     void labelPaintsItsCaption();
@@ -98,6 +135,42 @@ void TestControls::imageTakesItsPictureSizeUnlessStretched() {
     stretched.setStretch(450, 420); // twips: 30 x 28 pixels
     stretched.setPicture(solid({58, 64}, Qt::red));
     QCOMPARE(stretched.pixelSize(), QSizeF(30, 28));
+}
+
+void TestControls::imagePaintsItsWholePicture_data() {
+    QTest::addColumn<QRect>("inked"); // the picture's part that is not transparent
+    QTest::addRow("transparent margins") << QRect(3, 6, 9, 4);
+    QTest::addRow("no margin") << QRect(0, 0, 20, 16);
+    QTest::addRow("one pixel in a corner") << QRect(19, 15, 1, 1);
+    QTest::addRow("all transparent") << QRect();
+}
+
+// Margins of a picture that are wholly transparent may be left out when it is drawn; what
+// shows is still exactly the picture over the surface.
+void TestControls::imagePaintsItsWholePicture() {
+    QFETCH(QRect, inked);
+    QImage art(20, 16, QImage::Format_ARGB32_Premultiplied);
+    art.fill(Qt::transparent);
+    for (int y = inked.top(); y <= inked.bottom(); ++y) {
+        for (int x = inked.left(); x <= inked.right(); ++x) {
+            art.setPixel(x, y,
+                         qPremultiply(qRgba(200, 10 * x, 10 * y, x == inked.left() ? 128 : 255)));
+        }
+    }
+    const QPixmap picture = QPixmap::fromImage(art);
+    Container c;
+    c.resize(60, 50);
+    c.setBackColor(QColor(0, 0, 128));
+    Image img(&c, QStringLiteral("img"));
+    img.setPicture(picture);
+    img.move(17 * 15, 9 * 15);
+    QImage expected(c.size(), QImage::Format_RGB32);
+    expected.fill(QColor(0, 0, 128));
+    {
+        QPainter p(&expected);
+        p.drawPixmap(17, 9, picture);
+    }
+    QCOMPARE(c.grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
 }
 
 void TestControls::imagePictureIsShared() {
@@ -440,6 +513,167 @@ void TestControls::textBoxColours() {
     QCOMPARE(image.pixelColor(3, 3), QColor(0, 0, 255));
     QCOMPARE(image.pixelColor(0, 10), QColor(Qt::black)); // one-pixel frame line
     QCOMPARE(t.text(), QStringLiteral("10"));
+}
+
+void TestControls::textBoxPaintsEveryPixel_data() {
+    QTest::addColumn<QColor>("back");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("focused");
+    QTest::addRow("yellow, digits") << QColor(255, 255, 0) << QStringLiteral("3093") << false;
+    QTest::addRow("navy, empty") << QColor(0, 0, 128) << QString() << false;
+    QTest::addRow("black, focused") << QColor(0, 0, 0) << QStringLiteral("24") << true;
+    QTest::addRow("white, longer than the box")
+        << QColor(255, 255, 255) << QStringLiteral("Generation 123456789") << false;
+}
+
+// What lies below a text box is not repainted when it changes: that holds only while the
+// text box covers every pixel of its area itself.
+void TestControls::textBoxPaintsEveryPixel() {
+    QFETCH(QColor, back);
+    QFETCH(QString, text);
+    QFETCH(bool, focused);
+    QWidget top;
+    rb::TextBox t(nullptr, QStringLiteral("t"));
+    t.setParent(&top);
+    t.setGeometry(10, 10, 53, 34);
+    t.setColors(back, Qt::white);
+    t.setText(text);
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    if (focused) {
+        t.setFocus();
+        t.selectAll();
+    }
+    const qreal dpr = t.devicePixelRatioF();
+    QImage painted((QSizeF(t.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    painted.setDevicePixelRatio(dpr);
+    painted.fill(Qt::transparent);
+    t.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
+    int uncovered = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        for (int x = 0; x < painted.width(); ++x) {
+            uncovered += qAlpha(painted.pixel(x, y)) != 255 ? 1 : 0;
+        }
+    }
+    QCOMPARE(uncovered, 0);
+}
+
+void TestControls::textBoxSameTextChangesNothing() {
+    rb::TextBox t(nullptr, QStringLiteral("txtF1p"));
+    t.resize(61, 28);
+    t.setText(QStringLiteral("1234"));
+    t.setCursorPosition(1);
+    QSignalSpy changed(&t, &QLineEdit::textChanged);
+    t.setText(QStringLiteral("1234"));
+    QCOMPARE(t.cursorPosition(), 1); // someone editing keeps their place
+    QCOMPARE(changed.count(), 0);
+    t.setText(QStringLiteral("12345"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(t.cursorPosition(), 5);
+}
+
+void TestControls::dirtyAreasSubtract_data() {
+    QTest::addColumn<QRect>("piece");
+    QTest::addColumn<QRect>("cut");
+    QTest::addColumn<QList<QRect>>("left");
+    const QRect piece(10, 10, 100, 50);
+    QTest::addRow("through the middle")
+        << piece << QRect(40, 20, 20, 10)
+        << QList<QRect>{QRect(10, 10, 100, 10), QRect(10, 30, 100, 30), QRect(10, 20, 30, 10),
+                        QRect(60, 20, 50, 10)};
+    QTest::addRow("over a corner") << piece << QRect(0, 0, 30, 20)
+                                   << QList<QRect>{QRect(10, 20, 100, 40), QRect(30, 10, 80, 10)};
+    QTest::addRow("across the whole width")
+        << piece << QRect(0, 30, 200, 5)
+        << QList<QRect>{QRect(10, 10, 100, 20), QRect(10, 35, 100, 25)};
+    QTest::addRow("all of it") << piece << QRect(0, 0, 200, 200) << QList<QRect>{};
+    QTest::addRow("beside it") << piece << QRect(120, 10, 10, 10) << QList<QRect>{piece};
+}
+
+void TestControls::dirtyAreasSubtract() {
+    QFETCH(QRect, piece);
+    QFETCH(QRect, cut);
+    QFETCH(QList<QRect>, left);
+    rb::DirtyAreas areas;
+    areas.add(piece);
+    areas.subtract(cut);
+    QCOMPARE(QList<QRect>(areas.pieces().begin(), areas.pieces().end()), left);
+    // Disjoint, and together exactly what the cut leaves.
+    long long area = 0;
+    for (const QRect& p : areas.pieces()) {
+        area += static_cast<long long>(p.width()) * p.height();
+    }
+    long long expected = 0;
+    for (const QRect& r : QRegion(piece) - cut) {
+        expected += static_cast<long long>(r.width()) * r.height();
+    }
+    QCOMPARE(area, expected);
+    QCOMPARE(regionOf(areas.pieces()), QRegion(piece) - cut);
+}
+
+// A fish swimming below a text box changes nothing there that shows: neither the text box nor
+// the water below it is repainted; beside it, just what the fish left and reached.
+void TestControls::movesUnderATextBoxRepaintNothingThere() {
+    Container c;
+    c.resize(200, 120);
+    Image fish(&c, QStringLiteral("fish"));
+    fish.setPicture(solid({20, 20}, Qt::red));
+    fish.move(60 * 15, 40 * 15); // twips
+    rb::TextBox box(&c, QStringLiteral("box"));
+    box.setGeometry(50, 30, 60, 40);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    QCoreApplication::processEvents();
+    PaintRecorder water(&c);
+    PaintRecorder text(&box);
+
+    fish.move(70 * 15, 45 * 15); // still wholly below the text box
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(water.regions.size(), 0);
+    QCOMPARE(text.regions.size(), 0);
+
+    fish.move(100 * 15, 45 * 15); // now reaches 10 pixels past its right edge
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(text.regions.size(), 0);
+    QCOMPARE(water.all(), QRegion(110, 45, 10, 20));
+
+    box.hide(); // a hidden text box covers nothing
+    QCoreApplication::processEvents();
+    water.regions.clear();
+    fish.move(80 * 15, 45 * 15);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(water.all(), QRegion(80, 45, 40, 20));
+}
+
+void TestControls::scrollBarValueRepaintsOnlyTheThumb() {
+    Container c;
+    c.resize(300, 60);
+    ScrollBar bar(&c, QStringLiteral("HScroll4"));
+    bar.setGeometry(0, 0, 297, 21);
+    bar.setRange(0, 30000);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    QCoreApplication::processEvents();
+    const auto thumb = [&bar] { return rbtest::subControlRect(bar, QStyle::SC_ScrollBarSlider); };
+    PaintRecorder painted(&bar);
+    const QRect before = thumb();
+    bar.setValue(10);
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.regions.size(), 0); // the thumb stays on its pixels: nothing to repaint
+    bar.setValue(15000);
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.all(), QRegion(before) + thumb());
+
+    // While the mouse holds a part down, a change repaints the whole bar.
+    painted.regions.clear();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(thumb().right() + 20, 10));
+    QCoreApplication::processEvents();
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(thumb().right() + 20, 10));
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.all(), QRegion(bar.rect()));
 }
 
 void TestControls::timerIsPreciseAndFollowsItsInterval() {
