@@ -7,6 +7,9 @@
 //   bench --quick    the per-call figures only (model step, tick, animation pass)
 //   bench --run MS PREY PREDATORS [SECONDS]
 //                    one run at a pace with that many fish shown, for a profiler
+//   bench --frames N the work of N frames at 5 ms a generation with all fish shown, done
+//                    without waiting: a fixed amount of work for an instruction counter
+//                    (valgrind --tool=callgrind --toggle-collect='*frameWorkload*')
 //   bench --startup  (internal) start the window, report start-up time and peak memory
 
 #include "aquarium/animation.h"
@@ -135,6 +138,25 @@ double passMicroseconds(rb::Form1& f) {
     return static_cast<double>(t.nsecsElapsed()) / 1e3 / passes;
 }
 
+// N frames of a run at 5 ms a generation (three or four generations a frame) with all fish
+// shown, each frame's repaint done at once. Not inlined, so that a profiler can count it alone.
+__attribute__((noinline)) void frameWorkload(rb::Form1& f, int frames) {
+    fillAquarium(f);
+    f.stopped = false;
+    for (int k = 0; k < frames; ++k) {
+        rb::animationPass(f);
+        for (int t = 0; t < (k % 3 == 0 ? 4 : 3); ++t) {
+            rb::GenerationTick(f);
+            f.HScroll1->setValue(kAllFish.prey);
+            f.HScroll2->setValue(kAllFish.predators);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QCoreApplication::sendPostedEvents(&f, QEvent::UpdateRequest);
+        QCoreApplication::processEvents();
+    }
+    f.stopped = true;
+}
+
 struct RunFigures {
     double fidelity;   // generations achieved / generations the interval asks for
     double passesPerS; // animation passes a second
@@ -255,6 +277,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rb::installFontSubstitutes();
     auto f = loadedForm();
+    if (argc > 2 && std::string(argv[1]) == "--frames") {
+        frameWorkload(*f, std::atoi(argv[2]));
+        return 0;
+    }
     if (argc > 4 && std::string(argv[1]) == "--run") {
         // One run only, for a profiler: --run <interval ms> <prey> <predators> [seconds].
         const Shown shown{std::atoi(argv[3]), std::atoi(argv[4])};
