@@ -162,7 +162,7 @@ void Container::removeLightControl(LightControl* control) {
     update();
 }
 
-void Container::paintSurface(QPainter& painter, const QRect& dirty) {
+void Container::paintSurface(QPainter& painter, const QRect& dirty, const QRegion* /*within*/) {
     const QRect inner = innerRect();
     const QRect pictureArea =
         m_picture.isNull()
@@ -220,11 +220,11 @@ void Container::paintEvent(QPaintEvent* event) {
     const QRect inner = innerRect();
     for (const QRect& dirty : areas) {
         if (clipped) {
-            paintSurface(painter, dirty);
+            paintSurface(painter, dirty, &region);
             painter.setClipRegion(region & inner);
         } else {
             painter.setClipRect(dirty);
-            paintSurface(painter, dirty);
+            paintSurface(painter, dirty, nullptr);
             painter.setClipRect(dirty & inner);
         }
         for (const auto& [c, place] : shown) {

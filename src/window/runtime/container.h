@@ -92,8 +92,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
     // Paints background and picture over the dirty area (the persistent picture box paints
-    // its drawing instead).
-    virtual void paintSurface(QPainter& painter, const QRect& dirty);
+    // its drawing instead). `within`, if not null, is the repaint's region of many rectangles
+    // that clips the painter.
+    virtual void paintSurface(QPainter& painter, const QRect& dirty, const QRegion* within);
     // Called after the inner size changed.
     virtual void innerResized() {}
 

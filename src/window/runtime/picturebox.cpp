@@ -178,9 +178,9 @@ void PictureBox::setLeft(double twips) {
     move(origin.x() + static_cast<int>(std::lround(twipsToPixels(m_left))), y());
 }
 
-void PictureBox::paintSurface(QPainter& painter, const QRect& dirty) {
+void PictureBox::paintSurface(QPainter& painter, const QRect& dirty, const QRegion* within) {
     if (!m_autoRedraw) {
-        Container::paintSurface(painter, dirty);
+        Container::paintSurface(painter, dirty, within);
         return;
     }
     const QRect inner = innerRect();
@@ -188,13 +188,29 @@ void PictureBox::paintSurface(QPainter& painter, const QRect& dirty) {
     if (area != dirty) {
         painter.fillRect(dirty, backColor());
     }
-    if (!area.isEmpty()) {
-        const qreal dpr = m_canvas.devicePixelRatio();
-        const QRect local = area.translated(-inner.topLeft());
+    if (area.isEmpty()) {
+        return;
+    }
+    const qreal dpr = m_canvas.devicePixelRatio();
+    const auto copy = [&](const QRect& part) {
+        const QRect local = part.translated(-inner.topLeft());
         const QRectF source(local.x() * dpr, local.y() * dpr, local.width() * dpr,
                             local.height() * dpr);
-        painter.drawImage(QRectF(area), m_canvas, source);
+        painter.drawImage(QRectF(part), m_canvas, source);
+    };
+    if (!within || within->rectCount() < 2 || dpr != std::floor(dpr)) {
+        copy(area);
+        return;
     }
+    // The drawing is copied pixel for pixel, so copying it piece by piece under rectangular
+    // clips gives the same picture, while under the region's clip Qt would blend it span by
+    // span (spread over threads that cost more than they save).
+    painter.save();
+    for (const QRect& part : within->intersected(area)) {
+        painter.setClipRect(part);
+        copy(part);
+    }
+    painter.restore();
 }
 
 } // namespace rb

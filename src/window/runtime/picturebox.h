@@ -45,7 +45,7 @@ public:
     const QImage& canvas() const { return m_canvas; }
 
 protected:
-    void paintSurface(QPainter& painter, const QRect& dirty) override;
+    void paintSurface(QPainter& painter, const QRect& dirty, const QRegion* within) override;
     void innerResized() override;
 
 private:
