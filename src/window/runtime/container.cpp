@@ -138,9 +138,7 @@ void Container::flushInvalidated() {
     // covers shows no change of theirs and is not repainted.
     for (QObject* object : children()) {
         const auto* child = qobject_cast<QWidget*>(object);
-        if (child && !child->isHidden() &&
-            (qobject_cast<const Container*>(child) ||
-             dynamic_cast<const PaintsWholeArea*>(child))) {
+        if (child && !child->isHidden() && dynamic_cast<const PaintsWholeArea*>(child)) {
             m_invalid.subtract(child->geometry());
         }
     }

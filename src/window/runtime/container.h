@@ -17,8 +17,8 @@ namespace rb {
 class FrameOverlay;
 class LightControl;
 
-// A widget control that paints every pixel of its area, as a container does: a change of the
-// light controls below it does not show and is not repainted. Qt's opaque-paint attribute is
+// A widget control that paints every pixel of its area (a container, a text box): a change of
+// the light controls below it does not show and is not repainted. Qt's opaque-paint attribute is
 // not used for this, as it would change how the container's own repaints are cut up.
 class PaintsWholeArea {
 public:
@@ -32,7 +32,7 @@ enum class DragState { Enter = 0, Leave = 1, Over = 2 };
 // its background colour, its picture (unscaled at the inner top-left corner, cut at the
 // edges) and its light controls (images, labels, lines) in stacking order; widget-based
 // children lie above all of those. Its inner area may carry a user scale.
-class Container : public QWidget {
+class Container : public QWidget, public PaintsWholeArea {
     Q_OBJECT
 
 public:
