@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,7 +31,7 @@ class TestHelp : public QObject {
 private slots:
     void f1OpensTheBuiltGuide();
     void f1WithoutBrowserShowsNothing();
-    void noGuideNoUrl();
+    void guideUrlFindsTheInstalledPage();
 };
 
 void TestHelp::f1OpensTheBuiltGuide() {
@@ -64,9 +66,19 @@ void TestHelp::f1WithoutBrowserShowsNothing() {
     QCOMPARE(form->ends, 0);
 }
 
-void TestHelp::noGuideNoUrl() {
-    QTemporaryDir empty;
-    QVERIFY(rb::guideUrl(empty.path()).isEmpty());
+// Installed, the program lies in bin/ and the guide in share/doc/raeuber-beute/ of the same
+// prefix (/usr, or ~/.local for a teacher without root).
+void TestHelp::guideUrlFindsTheInstalledPage() {
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(rb::guideUrl(prefix.filePath(QStringLiteral("bin"))).isEmpty());
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/doc/raeuber-beute")));
+    const QString page = prefix.filePath(QStringLiteral("share/doc/raeuber-beute/anleitung.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(rb::guideUrl(prefix.filePath(QStringLiteral("bin"))),
+             QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()));
 }
 
 QTEST_MAIN(TestHelp)
