@@ -218,7 +218,7 @@ void TestGuideClaims::claim_data() {
     QTest::newRow("labil: census") //
         << "labil" << -1 << all << anyPredators << 3000 << int(Census) << L{584, 26, 2486, 178}
         << W{"Nur von 16 der 600 Startpunkte aus überleben die Räuber",
-             "bei allen vier Voreinstellungen spätestens in der 26. Generation"};
+             "Startpunkten, die das Phasendiagramm anbietet, spätestens in der 26. Generation"};
     QTest::newRow("labil: the survivors' corner") //
         << "labil" << -1 << L{23, 29} << L{1, 3} << 3000 << int(Census) << L{5, 22, 2486, 178}
         << W{"alle mit 1 bis 3 Räubern und 23 bis 29 Beutefischen"};
