@@ -45,7 +45,8 @@ p.code { font-family: "Liberation Mono", "DejaVu Sans Mono", monospace; margin: 
          white-space: pre; }
 h2 { margin-top: 1.6em; }
 h3 { margin-top: 1.3em; }
-@media print { body { max-width: none; } img { max-width: 100%; } }
+@media print { body { max-width: none; } img { max-width: 100%; }
+               .new-page { break-before: page; page-break-before: always; } }
 )";
 
 } // namespace
@@ -108,6 +109,9 @@ int main(int argc, char** argv) {
     html.replace(QRegularExpression(QStringLiteral(
                      "<p style=\"[^\"]*\"><span style=\" font-family:'monospace';\">")),
                  QStringLiteral("<p class=\"code\"><span>"));
+    // The worksheet's answers start a new printed page, so that the sheet goes out without them.
+    html.replace(QStringLiteral("<h2><a name=\"lösungen\">"),
+                 QStringLiteral("<h2 class=\"new-page\"><a name=\"lösungen\">"));
 
     QDir().mkpath(out.absolutePath());
     for (const QString& name : pictures) {
