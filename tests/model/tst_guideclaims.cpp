@@ -31,6 +31,9 @@ enum Claim {
     Swings,
     // The stock texts seen in the whole run: the prey's, then the predators', each ascending.
     Shows,
+    // Over the last fifth: how many times the prey peaks, and at how many of these peaks the
+    // predators are still growing (the predators lag behind).
+    Lags,
     // Over all starts: how many end without predators, the latest generation in which they
     // went, and where given, the stock texts at which all the others end.
     Census,
@@ -127,6 +130,10 @@ void TestGuideClaims::claim_data() {
         << W{"Beute etwa zwischen 10 und 23, Räuber zwischen 3 und 24",
              "Schon einen Räuber daneben wachsen die Schwingungen",
              "Die Beute schwankt etwa zwischen 10 und 23, die Räuber zwischen 3 und 24"};
+    QTest::newRow("gross: the predators lag behind") //
+        << "gross" << -1 << L{16, 16} << L{11, 11} << 5000 << int(Lags) << L{70, 70}
+        << W{"Die gelbe Kurve erreicht ihren Gipfel vor der blauen",
+             "Die gelbe Beutekurve erreicht ihren Gipfel zuerst"};
     QTest::newRow("gross: far out") //
         << "gross" << -1 << L{28, 28} << L{2, 2} << 5000 << int(Swings) << L{10, 23, 3, 24}
         << W{"(etwa 2 Räuber und 28 Beutefische)", "Auch diese Bahn endet auf demselben Zyklus"};
@@ -251,6 +258,9 @@ void TestGuideClaims::claim() {
             int still = 0;
             QList<int> lastText{-1, -1};
             QMap<int, bool> shown[2];
+            double before[2][2] = {{x, y}, {x, y}}; // one and two generations back
+            int peaks = 0;
+            int lagging = 0;
             double low[2] = {1e9, 1e9};
             double high[2] = {-1e9, -1e9};
             for (int g = 1; g <= generations; ++g) {
@@ -264,6 +274,15 @@ void TestGuideClaims::claim() {
                 lastText = texts;
                 shown[0].insert(texts[0], true);
                 shown[1].insert(texts[1], true);
+                if (g > generations - generations / 5 && before[1][0] < before[0][0] &&
+                    before[0][0] >= x) {
+                    ++peaks;
+                    lagging += y > before[0][1] ? 1 : 0;
+                }
+                before[1][0] = before[0][0];
+                before[1][1] = before[0][1];
+                before[0][0] = x;
+                before[0][1] = y;
                 if (g > generations - generations / 5) {
                     low[0] = std::min(low[0], x);
                     low[1] = std::min(low[1], y);
@@ -292,6 +311,9 @@ void TestGuideClaims::claim() {
                 QVERIFY2(range == expected, qPrintable(start));
                 break;
             }
+            case Lags:
+                QCOMPARE(QList<int>({peaks, lagging}), expected);
+                break;
             case Shows:
                 QCOMPARE(shown[0].keys() + shown[1].keys(), expected);
                 break;
