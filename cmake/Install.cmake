@@ -107,8 +107,29 @@ add_custom_target(man_pages ALL DEPENDS ${rb_man_pages})
 # pictures.
 rb_configure_text("${PROJECT_SOURCE_DIR}/data/copyright.in" "${PROJECT_BINARY_DIR}/data/copyright")
 rb_install_file("${PROJECT_BINARY_DIR}/data/copyright" "${RB_DOC_DIR}")
+# The guide and its worksheet come as Markdown and as HTML pages that a browser shows (F1 in the
+# program opens the guide), built into build/docs/ with their pictures beside them.
 file(GLOB rb_guide_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/anleitung-*.png")
-foreach(file IN ITEMS "${PROJECT_SOURCE_DIR}/docs/anleitung.md" ${rb_guide_pictures})
+qt_add_executable(guidehtml "${PROJECT_SOURCE_DIR}/tools/guidehtml/main.cpp")
+set_target_properties(guidehtml PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
+target_link_libraries(guidehtml PRIVATE Qt6::Gui rb_warnings)
+set(rb_guide_html "")
+foreach(page IN ITEMS anleitung arbeitsblatt)
+  set(md "${PROJECT_SOURCE_DIR}/docs/${page}.md")
+  set(html "${PROJECT_BINARY_DIR}/docs/${page}.html")
+  add_custom_command(
+    OUTPUT "${html}"
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:guidehtml> "${md}" "${html}"
+    DEPENDS guidehtml "${md}" ${rb_guide_pictures}
+    COMMENT "Writing docs/${page}.html"
+    VERBATIM)
+  list(APPEND rb_guide_html "${html}")
+  rb_install_file("${md}" "${RB_DOC_DIR}")
+  rb_install_file("${html}" "${RB_DOC_DIR}")
+endforeach()
+add_custom_target(guide_html ALL DEPENDS ${rb_guide_html})
+foreach(file IN LISTS rb_guide_pictures)
   rb_install_file("${file}" "${RB_DOC_DIR}")
 endforeach()
 
@@ -143,4 +164,4 @@ add_custom_command(
 add_custom_target(app_icons ALL DEPENDS ${rb_icon_pngs})
 
 add_custom_target(rb_install_files)
-add_dependencies(rb_install_files raeuber-beute app_icons man_pages)
+add_dependencies(rb_install_files raeuber-beute app_icons man_pages guide_html)

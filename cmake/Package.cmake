@@ -105,9 +105,12 @@ else()
          "libqt6svg6 (>= 6.4), libstdc++6, libc6, ")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${rb_depends}")
-# Other platform plugins (Wayland and more) help on some desktops, and Qt's own texts (a text
-# box's context menu) come in German with its translations; neither is needed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
+# Helpful, not needed: the desktop's platform themes among Qt's other platform plugins, Qt's own
+# texts (a text box's context menu) in German, and xdg-open, through which F1 opens the guide in
+# the browser. Qt's Wayland plugin is only suggested: it pulls in Qt's QML and Quick libraries,
+# and a Widgets program runs on Wayland desktops through XWayland as well.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 # `package_source`: the sources as a tarball, without version control and build trees.
 set(CPACK_SOURCE_GENERATOR "TGZ")

@@ -90,6 +90,56 @@ toolchain_found() {
   fi
 }
 
+# version_below <found> <needed>: true when the dotted version found is lower than the needed.
+version_below() {
+  local -a f n
+  IFS=. read -ra f <<<"$1"
+  IFS=. read -ra n <<<"$2"
+  local i
+  for i in 0 1 2; do
+    local a=${f[i]:-0} b=${n[i]:-0}
+    a=${a%%[!0-9]*} b=${b%%[!0-9]*}
+    if ((${a:-0} != ${b:-0})); then
+      ((${a:-0} < ${b:-0}))
+      return
+    fi
+  done
+  return 1
+}
+
+# Where the build packages are installed, their versions: installing cannot mend a release's
+# own packages that are too old, so the message names what is found and what is needed.
+too_old() {
+  local found=() v
+  if command -v cmake >/dev/null 2>&1; then
+    v=$(cmake --version 2>/dev/null) || v=""
+    v=${v%%$'\n'*}
+    v=${v##* }
+    if [ -n "$v" ] && version_below "$v" 3.25; then
+      found+=("CMake $v (needed: 3.25 or newer)")
+    fi
+  fi
+  if command -v g++ >/dev/null 2>&1; then
+    v=$(g++ -dumpfullversion 2>/dev/null) || v=""
+    if [ -n "$v" ] && version_below "$v" 11; then
+      found+=("g++ $v (needed: 11 or newer)")
+    fi
+  fi
+  v=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || v=""
+  v=${v#*:}
+  v=${v%%[+~-]*}
+  if [ -n "$v" ] && version_below "$v" 6.4; then
+    found+=("Qt $v (needed: 6.4 or newer)")
+  fi
+  if [ ${#found[@]} -gt 0 ]; then
+    local list
+    printf -v list '%s, ' "${found[@]}"
+    say "too old for building: ${list%, }. Debian 12 and Ubuntu 24.04 have new enough ones."
+    return 0
+  fi
+  return 1
+}
+
 missing=()
 toolchain_missing=false
 for p in "${toolchain[@]}"; do
@@ -99,6 +149,8 @@ for p in "${toolchain[@]}"; do
 done
 if $toolchain_missing && ! toolchain_found; then
   missing+=("${toolchain[@]}")
+elif ! $toolchain_missing && too_old; then
+  exit 1
 fi
 for entry in "${wanted[@]}"; do
   if ! installed "$entry"; then
@@ -110,6 +162,22 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
+# Not worth stopping for: the program runs with other fonts, and Qt's own texts (a text box's
+# context menu) are then English.
+optional=(fonts-liberation qt6-translations-l10n)
+essential=()
+skipped=()
+for p in "${missing[@]}"; do
+  if [[ " ${optional[*]} " == *" $p "* ]]; then
+    skipped+=("$p")
+  else
+    essential+=("$p")
+  fi
+done
+say_optional() { # <how to install them>
+  say "not installed, the program runs without them: ${skipped[*]} ($1)"
+}
+
 if ! command -v apt-get >/dev/null 2>&1; then
   if [[ " ${missing[*]} " == *" qt6-base-dev "* ]]; then
     say "building needs CMake 3.25 or newer, a C++20 compiler and Qt 6.4 or newer with its SVG"
@@ -120,16 +188,12 @@ if ! command -v apt-get >/dev/null 2>&1; then
     say "  Arch:           gcc cmake make qt6-base qt6-svg ttf-liberation qt6-translations"
     exit 1
   fi
-  others=()
-  for p in "${missing[@]}"; do
-    # The program runs with other fonts too: not worth stopping for.
-    [ "$p" = fonts-liberation ] || others+=("$p")
-  done
-  if [ ${#others[@]} -gt 0 ]; then
+  if [ ${#essential[@]} -gt 0 ]; then
     say "there is no apt-get here; please install these, as your distribution names them:"
-    say "  ${others[*]}"
+    say "  ${essential[*]}"
     exit 1
   fi
+  say_optional "as your distribution names them"
   exit 0
 fi
 
@@ -139,6 +203,9 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
   as_root=(sudo -n)
   say "installing with sudo: ${missing[*]}"
+elif [ ${#essential[@]} -eq 0 ]; then
+  say_optional "as root: apt-get install ${skipped[*]}"
+  exit 0
 elif command -v sudo >/dev/null 2>&1 && (: </dev/tty) 2>/dev/null; then
   as_root=(sudo)
   say "installing with sudo, which may ask for your password: ${missing[*]}"

@@ -5,6 +5,7 @@
 #include "aquarium/aquarium.h"
 #include "charts/phasediagram.h"
 #include "charts/timeseries.h"
+#include "control/help.h"
 #include "control/pace.h"
 #include "control/parameters.h"
 #include "model/generationtick.h"
@@ -23,6 +24,7 @@ void connectHandlers(Form1& f) {
     connectAnimation(f);
     connectTimeSeries(f);
     connectPhaseDiagram(f);
+    connectHelp(f);
 }
 
 void Form1_Load(Form1& f) {

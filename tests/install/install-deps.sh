@@ -33,6 +33,7 @@ machine() {
       case $stub in
         id) echo 'if [ "$1" = -u ]; then echo "$STUB_UID"; else echo pupil; fi' ;;
         dpkg-query)
+          echo 'case "$*" in *Version*) echo "${STUB_QT:-6.4.2+dfsg-10}"; exit 0 ;; esac'
           echo 'for p; do :; done'
           echo 'case " $STUB_INSTALLED " in'
           echo '  *" $p "*) printf "install ok installed" ;;'
@@ -43,6 +44,7 @@ machine() {
         sudo=passwd)
           echo 'echo "sudo $*" >>"$STUB_LOG"; [ "$1" = -n ] && exit 1; exec "$@"' ;;
         cmake=qt) echo 'exit 0' ;;
+        cmake=old) echo '[ "$1" = --version ] && printf "cmake version 3.22.1\n\nCMake suite\n"; exit 0' ;;
         cmake=noqt)
           echo 'echo "CMake Error at CMakeLists.txt:10 (find_package):"'
           echo 'echo "  Could not find a package configuration file provided by \"Qt6\""'
@@ -60,7 +62,7 @@ check() {
   local log="$work/$name/log" out rc=0
   : >"$log"
   out=$(env -i PATH="$work/$name/bin" STUB_LOG="$log" STUB_UID="${STUB_UID:-0}" \
-        STUB_INSTALLED="${STUB_INSTALLED:-}" "$@" 2>&1 </dev/null) || rc=$?
+        STUB_INSTALLED="${STUB_INSTALLED:-}" STUB_QT="${STUB_QT:-}" "$@" 2>&1 </dev/null) || rc=$?
   local got_log
   got_log=$(<"$log")
   if [ "$rc" != "$want_rc" ] || [ "$got_log" != "$want_log" ] || [[ $out != *"$want_text"* ]]; then
@@ -115,6 +117,20 @@ install-deps:   apt-get install $test_packages" "$(command -v setsid)" -w "$scri
 machine nosudo id dpkg-query apt-get
 STUB_UID=1000 check "nosudo" 1 "" "not root, and there is no sudo. Please install, as root:
 install-deps:   apt-get install $run_packages" "$script" run
+
+# Only the fonts and Qt's translations missing, and no way to install them: named in one line,
+# and the build goes on.
+toolchain_packages=${run_packages% fonts-liberation qt6-translations-l10n}
+machine "optional without root" id dpkg-query apt-get sudo=passwd
+STUB_UID=1000 STUB_INSTALLED="$toolchain_packages" check "optional without root" 0 "sudo -n true" \
+  "install-deps: not installed, the program runs without them: fonts-liberation qt6-translations-l10n (as root: apt-get install fonts-liberation qt6-translations-l10n)" \
+  "$(command -v setsid)" -w "$script" run
+
+# A release whose own CMake and Qt are too old: the versions found and needed, nothing installed.
+machine "too old" id dpkg-query apt-get cmake=old
+STUB_UID=0 STUB_QT="6.2.4+dfsg-2ubuntu1" STUB_INSTALLED="$run_packages" check "too old" 1 "" \
+  "too old for building: CMake 3.22.1 (needed: 3.25 or newer), Qt 6.2.4 (needed: 6.4 or newer)." \
+  "$script" run
 
 # Other distributions: no dpkg-query, no apt-get.
 machine "no apt-get with Qt" id cmake=qt

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -183,6 +184,8 @@ private slots:
     void metainfo();
     void metainfoNamesTheInstalledLauncher();
 
+    void guidePages_data();
+    void guidePages();
     void manualPages_data();
     void manualPages();
     void copyrightFile();
@@ -215,6 +218,10 @@ void TestInstalled::files_data() {
         << QStringLiteral("share/man/de/man1/raeuber-beute.1.gz") << false;
     QTest::newRow("copyright") << QStringLiteral("share/doc/raeuber-beute/copyright") << false;
     QTest::newRow("guide") << QStringLiteral("share/doc/raeuber-beute/anleitung.md") << false;
+    QTest::newRow("guide as HTML")
+        << QStringLiteral("share/doc/raeuber-beute/anleitung.html") << false;
+    QTest::newRow("worksheet as HTML")
+        << QStringLiteral("share/doc/raeuber-beute/arbeitsblatt.html") << false;
 }
 
 void TestInstalled::files() {
@@ -262,7 +269,7 @@ void TestInstalled::launcherEntries_data() {
     QTest::newRow("type") << QStringLiteral("Type") << QStringLiteral("Application");
     QTest::newRow("name") << QStringLiteral("Name") << QStringLiteral("Räuber-Beute Modell");
     QTest::newRow("categories") << QStringLiteral("Categories")
-                                << QStringLiteral("Education;Science;Biology;");
+                                << QStringLiteral("Education;Biology;");
     QTest::newRow("no terminal") << QStringLiteral("Terminal") << QStringLiteral("false");
     QTest::newRow("window class") << QStringLiteral("StartupWMClass")
                                   << QStringLiteral("raeuber-beute");
@@ -368,6 +375,10 @@ void TestInstalled::packageFields_data() {
     QTest::newRow("package") << QStringLiteral("Package") << QStringLiteral("raeuber-beute");
     QTest::newRow("version") << QStringLiteral("Version") << QStringLiteral(RB_PACKAGE_VERSION);
     QTest::newRow("section") << QStringLiteral("Section") << QStringLiteral("education");
+    // Nothing that pulls Qt's QML libraries into a Widgets program.
+    QTest::newRow("recommends") << QStringLiteral("Recommends")
+                                << QStringLiteral(
+                                       "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils");
 }
 
 void TestInstalled::packageFields() {
@@ -381,6 +392,36 @@ void TestInstalled::packageFields() {
     QVERIFY(controlField(QStringLiteral("Maintainer")).contains(QLatin1Char('<')));
     QVERIFY(!controlField(QStringLiteral("Maintainer")).contains(QLatin1String("@localhost")));
     QVERIFY(controlField(QStringLiteral("Description")).count(QLatin1Char('\n')) >= 2);
+}
+
+void TestInstalled::guidePages_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("pictures");
+    QTest::newRow("guide") << QStringLiteral("anleitung.html") << 7;
+    QTest::newRow("worksheet") << QStringLiteral("arbeitsblatt.html") << 0;
+}
+
+// The HTML pages show every picture from beside them, at its own size, and lead to each other
+// rather than to the Markdown sources.
+void TestInstalled::guidePages() {
+    QFETCH(QString, page);
+    QFETCH(int, pictures);
+    const QDir doc(installed(QStringLiteral("share/doc/raeuber-beute")));
+    QFile file(doc.filePath(page));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression img(QStringLiteral("<img ([^>]*)>"));
+    static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
+    int shown = 0;
+    for (const auto& m : img.globalMatch(html)) {
+        const QString name = src.match(m.captured(1)).captured(1);
+        QVERIFY2(QImage(doc.filePath(name)).width() > 0, qPrintable(name));
+        QVERIFY2(!m.captured(1).contains(QLatin1String("width")), qPrintable(m.captured(0)));
+        ++shown;
+    }
+    QCOMPARE(shown, pictures);
+    QVERIFY(!html.contains(QLatin1String(".md\"")));
+    QVERIFY(html.contains(QLatin1String("<title>")));
 }
 
 void TestInstalled::manualPages_data() {
