@@ -3,10 +3,12 @@
 
 #include "aquarium/animation.h"
 #include "aquarium/aquarium.h"
+#include "charts/chartdescriptions.h"
 #include "charts/phasediagram.h"
 #include "charts/timeseries.h"
 #include "control/pace.h"
 #include "control/parameters.h"
+#include "control/spokenstate.h"
 #include "model/generationtick.h"
 #include "window/form1.h"
 
@@ -23,6 +25,8 @@ void connectHandlers(Form1& f) {
     connectAnimation(f);
     connectTimeSeries(f);
     connectPhaseDiagram(f);
+    connectChartDescriptions(f);
+    connectSpokenState(f);
 }
 
 void Form1_Load(Form1& f) {
