@@ -5,6 +5,7 @@
 #include "window/form1.h"
 #include "window/runtime/accessibility.h"
 #include "window/runtime/numtext.h"
+#include "window/runtime/userscale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,8 +22,13 @@ double generationAt(const Form1& f, double stripPixel) {
     return f.picDiagramm->toUserUnits(QPointF(stripPixel, 0)).x();
 }
 
+// The strip's Left in pixels, unrounded: its left edge lies this far left of the viewport's.
+double stripOffset(const Form1& f) {
+    return twipsToPixels(-f.picDiagramm->left());
+}
+
 int lastGenerationInView(const Form1& f) {
-    const double right = -f.picDiagramm->x() + f.Picture2->innerRect().width();
+    const double right = stripOffset(f) + f.Picture2->innerRect().width();
     return static_cast<int>(std::min<double>(std::lround(generationAt(f, right)), kLastGeneration));
 }
 
@@ -38,7 +44,7 @@ QString fish(double stock) {
 } // namespace
 
 int firstGenerationInView(const Form1& f) {
-    return static_cast<int>(std::lround(generationAt(f, -f.picDiagramm->x())));
+    return static_cast<int>(std::lround(generationAt(f, stripOffset(f))));
 }
 
 QString timeSeriesDescription(const Form1& f) {
