@@ -29,7 +29,8 @@ double stripOffset(const Form1& f) {
 
 int lastGenerationInView(const Form1& f) {
     const double right = stripOffset(f) + f.Picture2->innerRect().width();
-    return static_cast<int>(std::min<double>(std::lround(generationAt(f, right)), kLastGeneration));
+    return static_cast<int>(
+        std::min<long long>(std::llround(generationAt(f, right)), kLastGeneration));
 }
 
 QString percent(double stock, double full) {

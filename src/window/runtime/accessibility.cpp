@@ -492,7 +492,7 @@ void announce(QWidget* window, const QString& text) {
 }
 
 void setValueText(ScrollBar* bar, std::function<QString()> text) {
-    valueTexts().insert(bar, std::move(text));
+    valueTexts()[bar] = std::move(text);
     QObject::connect(bar, &QObject::destroyed, [bar] { valueTexts().remove(bar); });
     // The action comes before the new value: the text is made once it is set.
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar] {
