@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program with the real screen reader: Orca on a virtual X display and a session
-// bus of its own (xvfb-run, dbus-run-session). A learner starts the simulation, asks for the
-// state twice with F2 and stops it; Orca's debug log carries every utterance, and speech is
-// switched off, so nothing waits for a sound device. Skipped where Orca is not installed.
+// bus of its own. A learner starts the simulation, asks for the state twice with F2 and
+// stops it. Orca's debug log carries every utterance; its speech is off, so nothing waits for
+// a sound device. Skipped where Orca is not installed.
 
 #include "support/xdo.h"
 
-#include <algorithm>
-
 #include <QFile>
-#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -22,38 +19,16 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Räuber-Beute Modell");
-constexpr int kPatience = 120000; // ms; a busy machine is slow, never wrong
-
-// The client area measures 1256 x 678 pixels; the centres of the start and the stop button in
-// it (design twips / 15).
-constexpr int kClientHeight = 678;
-const QPoint kStart(992, 598);
+constexpr int kPatience = 120000;  // ms: a busy machine is slow, never wrong
+constexpr int kClientHeight = 678; // pixels; the client area lies at the window's bottom
+const QPoint kStart(992, 598);     // the start and stop buttons' centres in the client area
 const QPoint kStop(992, 514);
 
-// "SPEECH OUTPUT: 'Generation 13, 24,59 Beutefische, 5,25 Räuber, läuft.'"
-QRegularExpression stateSentence(const QString& running) {
-    return QRegularExpression(
-        QStringLiteral(R"(SPEECH OUTPUT: '(Generation (\d+), \d+,\d\d Beutefische, \d+,\d\d )"
-                       R"(Räuber, %1)\.?')")
-            .arg(running));
-}
-
-QString output(const QString& program, const QStringList& args) {
+QString run(const QStringList& xdotoolArgs) {
     QProcess p;
-    p.start(program, args);
+    p.start(QStringLiteral("xdotool"), xdotoolArgs);
     p.waitForFinished(10000);
     return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-void stop(QProcess& p) {
-    if (p.state() != QProcess::NotRunning) {
-        p.terminate();
-        if (!p.waitForFinished(10000)) {
-            p.kill();
-            p.waitForFinished(10000);
-        }
-    }
 }
 
 } // namespace
@@ -62,129 +37,94 @@ class TestScreenReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void stateKeyAndStopAreSpoken();
+    void cleanupTestCase();
 
 private:
-    QString log() const;
-    QStringList spoken(const QRegularExpression& re) const;
-    QString windowId() const;
-    int shownGeneration() const;
+    // What Orca said that matches, in order (the first group of each match).
+    QStringList spoken(const QString& pattern) const {
+        QFile f(m_dir.filePath(QStringLiteral("orca.log")));
+        const QString log = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : "";
+        QStringList found;
+        for (auto it = QRegularExpression(pattern).globalMatch(log); it.hasNext();) {
+            found.append(it.next().captured(1));
+        }
+        return found;
+    }
+    // The generation of the newest sentence that says it runs, or the window shows; 0: none.
+    int newest(const QString& pattern) const {
+        const QStringList all = spoken(pattern);
+        return all.isEmpty() ? 0 : all.constLast().toInt();
+    }
 
     QTemporaryDir m_dir;
     QProcess m_orca;
     QProcess m_program;
 };
 
-QString TestScreenReader::log() const {
-    QFile f(m_dir.filePath(QStringLiteral("orca.log")));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The utterances that match, in the order Orca made them.
-QStringList TestScreenReader::spoken(const QRegularExpression& re) const {
-    QStringList found;
-    for (auto it = re.globalMatch(log()); it.hasNext();) {
-        found.append(it.next().captured(1));
-    }
-    return found;
-}
-
-// The newest generation the window's "Generation" box showed, as Orca saw it change.
-int TestScreenReader::shownGeneration() const {
-    static const QRegularExpression re(QStringLiteral(
-        R"(text-changed:insert for \[text \| Generation\][^\n]*Generation (\d+)\))"));
-    int newest = 0;
-    for (auto it = re.globalMatch(log()); it.hasNext();) {
-        newest = std::max(newest, it.next().captured(1).toInt());
-    }
-    return newest;
-}
-
-QString TestScreenReader::windowId() const {
-    return output(QStringLiteral("xdotool"),
-                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                   QStringLiteral("--name"), kCaption})
-        .section(QLatin1Char('\n'), 0, 0);
-}
-
-void TestScreenReader::initTestCase() {
+void TestScreenReader::stateKeyAndStopAreSpoken() {
     if (QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty()) {
         QSKIP("Orca is not installed (tools/install-deps.sh test installs it)");
     }
     if (qEnvironmentVariableIsEmpty("RB_OWN_SESSION_BUS")) {
         QSKIP("needs a session bus of its own (dbus-run-session)");
     }
-    QVERIFY(m_dir.isValid());
     // Orca buffers its debug file unless it is a terminal: script(1) gives it one and copies
-    // every line into the log at once.
-    const QString orca =
-        QStringLiteral("orca --disable speech,braille --user-prefs '%1' --debug-file /dev/tty")
-            .arg(m_dir.path());
-    m_orca.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // each line into the log at once.
     m_orca.start(QStringLiteral("script"),
-                 {QStringLiteral("-qfec"), orca, m_dir.filePath(QStringLiteral("orca.log"))});
-    QVERIFY2(m_orca.waitForStarted(10000), qPrintable(m_orca.errorString()));
-    QTRY_VERIFY_WITH_TIMEOUT(log().contains(QLatin1String("ORCA: Startup complete")), kPatience);
-
-    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                 {QStringLiteral("-qfec"),
+                  QStringLiteral("orca --disable speech,braille --user-prefs '%1' "
+                                 "--debug-file /dev/tty")
+                      .arg(m_dir.path()),
+                  m_dir.filePath(QStringLiteral("orca.log"))});
+    QTRY_VERIFY_WITH_TIMEOUT(!spoken("(ORCA: Startup complete)").isEmpty(), kPatience);
     m_program.start(QStringLiteral(RB_PROGRAM), QStringList());
-    QVERIFY2(m_program.waitForStarted(10000), qPrintable(m_program.errorString()));
-    QTRY_VERIFY_WITH_TIMEOUT(!windowId().isEmpty(), kPatience);
+    QString window;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(window = run({"search", "--onlyvisible", "--name", "Räuber-Beute Modell"})
+                       .section(u'\n', 0, 0))
+             .isEmpty(),
+        kPatience);
+    // Without a window manager the window gets the keyboard by the X focus.
+    QVERIFY(rbtest::xdo({"windowfocus", "--sync", window}));
+    QTRY_VERIFY_WITH_TIMEOUT(!spoken("SPEECH OUTPUT: '(Räuber-Beute Modell)").isEmpty(), kPatience);
+    const QString geometry = run({"getwindowgeometry", "--shell", window});
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QStringLiteral("%1=(\\d+)").arg(QLatin1String(name)))
+            .match(geometry)
+            .captured(1)
+            .toInt();
+    };
+    const QPoint client(field("X"), field("Y") + field("HEIGHT") - kClientHeight);
+
+    QVERIFY(rbtest::moveTo(client + kStart) && rbtest::xdo({"click", "1"}));
+    // Each F2 after a new generation: the sentences follow the simulation.
+    const QString shown = R"(insert for \[text \| Generation\][^\n]*Generation (\d+)\))";
+    const QString running =
+        R"(SPEECH OUTPUT: 'Generation (\d+), \d+,\d\d Beutefische, \d+,\d\d Räuber, läuft)";
+    for (int asked = 1; asked <= 2; ++asked) {
+        const int before = newest(running);
+        QTRY_VERIFY_WITH_TIMEOUT(newest(shown) > before, kPatience);
+        QVERIFY(rbtest::key(QStringLiteral("F2")));
+        QTRY_COMPARE_WITH_TIMEOUT(spoken(running).size(), asked, kPatience);
+        QVERIFY(newest(running) > before);
+    }
+    QVERIFY(rbtest::moveTo(client + kStop) && rbtest::xdo({"click", "1"}));
+    const QString stopped =
+        R"(SPEECH OUTPUT: 'Generation (\d+), \d+,\d\d Beutefische, \d+,\d\d Räuber, angehalten)";
+    QTRY_COMPARE_WITH_TIMEOUT(spoken(stopped).size(), 1, kPatience);
+    QVERIFY(newest(stopped) >= newest(running));
 }
 
 void TestScreenReader::cleanupTestCase() {
-    stop(m_program);
-    stop(m_orca); // the terminal's hang-up ends Orca
-    const QRegularExpression utterance(QStringLiteral(R"(SPEECH OUTPUT: '(.*)' ?\{')"));
-    qInfo().noquote() << "What Orca said:\n" + spoken(utterance).join(QLatin1Char('\n'));
-}
-
-void TestScreenReader::stateKeyAndStopAreSpoken() {
-    // Without a window manager the window gets the keyboard by being given the X focus; Orca
-    // then presents it.
-    const QString window = windowId();
-    QVERIFY(rbtest::xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}));
-    QTRY_VERIFY_WITH_TIMEOUT(log().contains(QLatin1String("SPEECH OUTPUT: '") + kCaption),
-                             kPatience);
-
-    // Where the client area lies: under the menu bar, at the bottom of the window.
-    QHash<QString, int> geometry;
-    for (const QString& line :
-         output(QStringLiteral("xdotool"),
-                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
-             .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        geometry.insert(line.section(QLatin1Char('='), 0, 0),
-                        line.section(QLatin1Char('='), 1).toInt());
+    for (QProcess* p : {&m_program, &m_orca}) { // the terminal's hang-up ends Orca
+        p->terminate();
+        if (p->state() != QProcess::NotRunning && !p->waitForFinished(10000)) {
+            p->kill();
+            p->waitForFinished(10000);
+        }
     }
-    const QPoint client(geometry.value(QStringLiteral("X")),
-                        geometry.value(QStringLiteral("Y")) +
-                            geometry.value(QStringLiteral("HEIGHT")) - kClientHeight);
-
-    QVERIFY(rbtest::moveTo(client + kStart));
-    QVERIFY(rbtest::xdo({QStringLiteral("click"), QStringLiteral("1")}));
-    // Each state key comes after a new generation: the sentences follow the simulation.
-    const auto generationOf = [](const QString& sentence) {
-        return sentence.section(QLatin1Char(' '), 1, 1).chopped(1).toInt();
-    };
-    const QRegularExpression running = stateSentence(QStringLiteral("läuft"));
-    for (int asked = 1; asked <= 2; ++asked) {
-        const QStringList before = spoken(running);
-        const int last = before.isEmpty() ? 0 : generationOf(before.constLast());
-        QTRY_VERIFY_WITH_TIMEOUT(shownGeneration() > last, kPatience);
-        QVERIFY(rbtest::key(QStringLiteral("F2")));
-        QTRY_COMPARE_WITH_TIMEOUT(spoken(running).size(), asked, kPatience);
-        QVERIFY2(generationOf(spoken(running).constLast()) > last,
-                 qPrintable(spoken(running).join(u'|')));
-    }
-
-    const QRegularExpression stopped = stateSentence(QStringLiteral("angehalten"));
-    QVERIFY(rbtest::moveTo(client + kStop));
-    QVERIFY(rbtest::xdo({QStringLiteral("click"), QStringLiteral("1")}));
-    QTRY_COMPARE_WITH_TIMEOUT(spoken(stopped).size(), 1, kPatience);
-    QVERIFY(generationOf(spoken(stopped).constFirst()) >=
-            generationOf(spoken(running).constLast()));
+    qInfo().noquote() << "What Orca said:\n" + spoken(R"(SPEECH OUTPUT: '(.*)' ?\{')").join(u'\n');
 }
 
 QTEST_GUILESS_MAIN(TestScreenReader)
