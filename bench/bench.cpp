@@ -20,6 +20,7 @@
 #include "model/populationmodel.h"
 #include "window/form1.h"
 #include "window/pictures.h"
+#include "window/runtime/accessibility.h"
 #include "window/runtime/fonts.h"
 
 #include <QApplication>
@@ -276,6 +277,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     rb::installFontSubstitutes();
+    rb::installAccessibility(); // as the program: what a screen reader finds costs the same
     auto f = loadedForm();
     if (argc > 2 && std::string(argv[1]) == "--frames") {
         frameWorkload(*f, std::atoi(argv[2]));

@@ -3,11 +3,13 @@
 
 #include "aquarium/animation.h"
 #include "aquarium/aquarium.h"
+#include "charts/chartdescriptions.h"
 #include "charts/phasediagram.h"
 #include "charts/timeseries.h"
 #include "control/help.h"
 #include "control/pace.h"
 #include "control/parameters.h"
+#include "control/spokenstate.h"
 #include "model/generationtick.h"
 #include "window/form1.h"
 
@@ -25,6 +27,8 @@ void connectHandlers(Form1& f) {
     connectTimeSeries(f);
     connectPhaseDiagram(f);
     connectHelp(f);
+    connectChartDescriptions(f);
+    connectSpokenState(f);
 }
 
 void Form1_Load(Form1& f) {

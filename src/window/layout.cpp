@@ -86,7 +86,8 @@ constexpr std::array kControls = {
                .place = {14340, 6060, 1095, 195}, .tabIndex = 21, .min = 0, .max = 50,
                .value = 50, .accessibleName = "Tempo",
                .accessibleDescription =
-                   "Geschwindigkeit, mit der die Generationen aufeinander folgen",
+                   "Zeit von Generation zu Generation, 5 Millisekunden je Schritt: "
+                   "je kleiner, desto schneller",
                .accessibleRole = kSlider},
     ControlRow{.name = "HScroll2", .kind = Kind::HScrollBar, .container = "Form1",
                .place = {12420, 6060, 1095, 195}, .tabIndex = 20, .min = 0, .max = 24,

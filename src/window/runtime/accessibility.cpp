@@ -11,17 +11,31 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
+#include <QHash>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
+#include <vector>
 
 namespace rb {
 
 namespace {
 
 // ---- Accessibility tree ------------------------------------------------------------------
+
+QHash<const QObject*, std::function<QString()>>& valueTexts() {
+    static QHash<const QObject*, std::function<QString()>> texts;
+    return texts;
+}
+
+QString valueText(const QObject* bar) {
+    const auto it = valueTexts().constFind(bar);
+    return it != valueTexts().cend() ? (*it)() : QString();
+}
 
 QAccessible::Role roleProperty(const QObject* o, QAccessible::Role fallback) {
     const QVariant role = o->property(kAccessibleRoleProperty);
@@ -186,7 +200,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) {
-            return QString::number(bar()->value());
+            const QString meaning = valueText(bar());
+            return meaning.isEmpty() ? QString::number(bar()->value()) : meaning;
         }
         return QAccessibleWidget::text(t);
     }
@@ -272,6 +287,136 @@ private:
     QPointer<QMenuBar> m_bar;
 };
 
+// ---- Announcements -----------------------------------------------------------------------
+
+// A status line of the window that has no widget and shows nothing; it holds the
+// announcement. Its QObject parent is the window.
+class StatusLine : public QObject {
+public:
+    explicit StatusLine(QWidget* window) : QObject(window) {}
+};
+
+// The text to speak; its QObject parent is the status line.
+class Announcement : public QObject {
+public:
+    explicit Announcement(StatusLine* line) : QObject(line) {}
+    QString text;
+};
+
+Announcement* announcementOf(QWidget* window) {
+    for (QObject* o : window->children()) {
+        if (auto* line = dynamic_cast<StatusLine*>(o)) {
+            return static_cast<Announcement*>(line->children().constFirst());
+        }
+    }
+    return new Announcement(new StatusLine(window));
+}
+
+// Both are leaves of the tree as far as hit-testing and geometry go: nothing is drawn.
+class HiddenAccessible : public QAccessibleObject {
+public:
+    using QAccessibleObject::QAccessibleObject;
+
+    QWindow* window() const override {
+        const QAccessibleInterface* p = parent();
+        return p ? p->window() : nullptr;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+};
+
+class StatusLineAccessible : public HiddenAccessible {
+public:
+    explicit StatusLineAccessible(StatusLine* line) : HiddenAccessible(line) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(object()->children().value(0))
+                          : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == object()->children().value(0) ? 0 : -1;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+};
+
+class AnnouncementAccessible : public HiddenAccessible {
+public:
+    explicit AnnouncementAccessible(Announcement* note) : HiddenAccessible(note) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<Announcement*>(object())->text : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+};
+
+// ---- Live descriptions -------------------------------------------------------------------
+
+class LiveDescriptions : public QObject, public QAccessible::ActivationObserver {
+public:
+    explicit LiveDescriptions(QObject* parent) : QObject(parent) {
+        m_timer.setInterval(1000 / kLiveTextsPerSecond);
+        connect(&m_timer, &QTimer::timeout, this, &LiveDescriptions::refresh);
+        QAccessible::installActivationObserver(this);
+    }
+    ~LiveDescriptions() override { QAccessible::removeActivationObserver(this); }
+
+    // Lives as long as the application object.
+    static LiveDescriptions& instance() {
+        static QPointer<LiveDescriptions> live;
+        if (!live) {
+            live = new LiveDescriptions(QCoreApplication::instance());
+        }
+        return *live;
+    }
+
+    void add(QWidget* control, std::function<QString()> text) {
+        m_entries.push_back({control, std::move(text)});
+        accessibilityActiveChanged(QAccessible::isActive());
+    }
+
+    void refresh() {
+        std::erase_if(m_entries, [](const Entry& e) { return e.control.isNull(); });
+        for (const Entry& e : m_entries) {
+            const QString text = e.text();
+            if (text != e.control->accessibleDescription()) {
+                e.control->setAccessibleDescription(text); // tells the listener
+            }
+        }
+    }
+
+    void accessibilityActiveChanged(bool active) override {
+        if (active && !m_timer.isActive() && !m_entries.empty()) {
+            refresh();
+            m_timer.start();
+        } else if (!active) {
+            m_timer.stop();
+        }
+    }
+
+private:
+    struct Entry {
+        QPointer<QWidget> control;
+        std::function<QString()> text;
+    };
+    std::vector<Entry> m_entries;
+    QTimer m_timer;
+};
+
 QMenuBar* menuBarOf(const QAction* action) {
     for (QObject* o : action->associatedObjects()) {
         if (auto* bar = qobject_cast<QMenuBar*>(o)) {
@@ -297,6 +442,12 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object) {
     }
     if (auto* bar = qobject_cast<ScrollBar*>(object)) {
         return new ScrollBarAccessible(bar);
+    }
+    if (auto* line = dynamic_cast<StatusLine*>(object)) {
+        return new StatusLineAccessible(line);
+    }
+    if (auto* note = dynamic_cast<Announcement*>(object)) {
+        return new AnnouncementAccessible(note);
     }
     return nullptr;
 }
@@ -324,6 +475,40 @@ void describe(QObject* control, const QString& name, const QString& description,
 
 void installAccessibility() {
     QAccessible::installFactory(&accessibleFactory);
+}
+
+void announce(QWidget* window, const QString& text) {
+    Announcement* note = announcementOf(window);
+    note->text = text;
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // A new name first (a listener that keeps names forgets the old one), then the
+    // notification shows: that is what is spoken.
+    QAccessibleEvent renamed(note, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent shown(note, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void setValueText(ScrollBar* bar, std::function<QString()> text) {
+    valueTexts()[bar] = std::move(text);
+    QObject::connect(bar, &QObject::destroyed, [bar] { valueTexts().remove(bar); });
+    // The action comes before the new value: the text is made once it is set.
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar] {
+        if (QAccessible::isActive() && bar->hasFocus()) {
+            QMetaObject::invokeMethod(
+                bar, [bar] { announce(bar->window(), valueText(bar)); }, Qt::QueuedConnection);
+        }
+    });
+}
+
+void setLiveDescription(QWidget* control, std::function<QString()> text) {
+    LiveDescriptions::instance().add(control, std::move(text));
+}
+
+void refreshLiveDescriptions() {
+    LiveDescriptions::instance().refresh();
 }
 
 } // namespace rb

@@ -3,9 +3,14 @@
 
 #include <QString>
 
+#include <functional>
+
 class QObject;
+class QWidget;
 
 namespace rb {
+
+class ScrollBar;
 
 // Dynamic properties that give a picture, label or line drawn on a container's surface its
 // accessible name, description and (optionally) role, a QAccessible::Role as int. Without a
@@ -26,5 +31,26 @@ void describe(QObject* control, const QString& name, const QString& description 
 // lies above Max) and menu bar entries their description. Call once, after the application
 // object exists.
 void installAccessibility();
+
+// Has assistive technology speak the text at once, wherever the focus is, without moving it:
+// as a notification of a status line of the window that has no widget and shows nothing
+// (screen readers that know status lines speak such a notification without a role name).
+// Where no assistive technology listens, nothing is sent.
+void announce(QWidget* window, const QString& text);
+
+// The text a scroll bar's Value is read as (with its unit or meaning) instead of the bare
+// number; made when asked for. Screen readers that read a slider's number only hear it as
+// an announcement after each step the user makes on the focused bar (keys, arrows, track),
+// not after changes the program makes.
+void setValueText(ScrollBar* bar, std::function<QString()> text);
+
+// An accessible description that follows the program's state. While assistive technology
+// listens, the text is made afresh a few times a second (kLiveTextsPerSecond) and becomes the
+// control's description when it differs, which tells the listener; while none listens,
+// nothing is done at all, so the program's own work is not touched.
+inline constexpr int kLiveTextsPerSecond = 4;
+void setLiveDescription(QWidget* control, std::function<QString()> text);
+// Makes every live description afresh now, also where no assistive technology listens.
+void refreshLiveDescriptions();
 
 } // namespace rb

@@ -161,4 +161,8 @@ QString wholeToDigits(double value) {
     return QString::fromLatin1(buf.data(), r.ptr - buf.data());
 }
 
+QString decimalComma(double value, int decimals) {
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 } // namespace rb

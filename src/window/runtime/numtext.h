@@ -25,4 +25,8 @@ QString numberToText(double value);
 // Not-a-number and infinities give "0".
 QString wholeToDigits(double value);
 
+// The value rounded to the given number of decimals, with a decimal comma and no grouping, as
+// German texts read: 24.587 with 2 gives "24,59".
+QString decimalComma(double value, int decimals);
+
 } // namespace rb

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "charts/chartdescriptions.h"
+
+#include "model/populationmodel.h"
+#include "window/form1.h"
+#include "window/runtime/accessibility.h"
+#include "window/runtime/numtext.h"
+#include "window/runtime/userscale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rb {
+
+namespace {
+
+constexpr long long kLastGeneration = 800; // the strip's right end; nothing is drawn beyond
+constexpr double kLowestPrey = 8;          // the phase diagram's bottom edge
+
+// The generation at a pixel column of the strip (its units: x = generation).
+double generationAt(const Form1& f, double stripPixel) {
+    return f.picDiagramm->toUserUnits(QPointF(stripPixel, 0)).x();
+}
+
+// The strip's Left in pixels, unrounded: its left edge lies this far left of the viewport's.
+double stripOffset(const Form1& f) {
+    return twipsToPixels(-f.picDiagramm->left());
+}
+
+int lastGenerationInView(const Form1& f) {
+    const double right = stripOffset(f) + f.Picture2->innerRect().width();
+    return static_cast<int>(
+        std::min<long long>(std::llround(generationAt(f, right)), kLastGeneration));
+}
+
+QString percent(double stock, double full) {
+    return decimalComma(stock / full * 100, 1);
+}
+
+// A stock in fish, as the stock displays show it (hundredths rounded down).
+QString fish(double stock) {
+    return decimalComma(std::floor(stock * 100) / 100, 2);
+}
+
+} // namespace
+
+int firstGenerationInView(const Form1& f) {
+    return static_cast<int>(std::lround(generationAt(f, stripOffset(f))));
+}
+
+QString timeSeriesDescription(const Form1& f) {
+    QString s = QStringLiteral("Sichtbar: Generation %1 bis %2. ")
+                    .arg(firstGenerationInView(f))
+                    .arg(lastGenerationInView(f));
+    if (f.generation < kLastGeneration) {
+        s += QStringLiteral("Generation %1: Beutefische %2 Prozent, Räuber %3 Prozent.")
+                 .arg(f.generation)
+                 .arg(percent(f.stock1, kPreyCapacity), percent(f.stock2, kPredatorMaximum));
+    } else {
+        s += QStringLiteral("Generation %1 liegt hinter dem Ende bei 800 und wird nicht "
+                            "gezeichnet.")
+                 .arg(f.generation);
+    }
+    return s;
+}
+
+QString phaseDiagramDescription(const Form1& f) {
+    QString s = QStringLiteral("Letzter Punkt: %1 Beutefische und %2 Räuber")
+                    .arg(fish(f.stock1), fish(f.stock2));
+    if (f.stock1 < kLowestPrey) {
+        s += QStringLiteral(", unter dem sichtbaren Bereich");
+    }
+    // The tick puts the marker's upper left corner one unit left of and one unit above the
+    // point it frames.
+    const Image* marker = f.imgtarget;
+    s += QStringLiteral(". Die Zielmarke steht bei Beutebestand %1 und Räuberbestand %2.")
+             .arg(std::lround(marker->top() - 1))
+             .arg(std::lround(marker->left() + 1));
+    return s;
+}
+
+void connectChartDescriptions(Form1& f) {
+    // The design description (axes and units) stays in front.
+    const auto follow = [&f](PictureBox* chart, QString (*now)(const Form1&)) {
+        const QString fixed = chart->accessibleDescription() + QStringLiteral(". ");
+        setLiveDescription(chart, [&f, fixed, now] { return fixed + now(f); });
+    };
+    follow(f.picDiagramm, &timeSeriesDescription);
+    follow(f.picphase, &phaseDiagramDescription);
+    setValueText(f.HScroll4,
+                 [&f] { return QStringLiteral("ab Generation %1").arg(firstGenerationInView(f)); });
+}
+
+} // namespace rb
