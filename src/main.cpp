@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     rb::Form1 form;
     rb::connectHandlers(form);
     rb::Form1_Load(form);
+    form.fitToScreen();
     form.show();
     return app.exec();
 }
