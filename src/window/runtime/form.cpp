@@ -139,14 +139,17 @@ void Form::setFullScreenZoomed(bool on) {
     m_leaveFullScreen->setEnabled(on);
     if (on) {
         m_zoomBeforeFullScreen = zoom();
-        if (const QScreen* shown = screen()) {
+        m_windowBeforeFullScreen = geometry();
+        const QScreen* shown = screen();
+        if (shown) {
             setZoom(zoomToFit(shown->geometry().size(), kMostZoom));
+            setGeometry(shown->geometry()); // also where no window manager does it
         }
         showFullScreen();
     } else {
         showNormal();
         setZoom(m_zoomBeforeFullScreen);
-        resize(windowSizeAtZoom());
+        setGeometry(QRect(m_windowBeforeFullScreen.topLeft(), windowSizeAtZoom()));
     }
 }
 

@@ -75,6 +75,7 @@ private:
     Container* m_client;
     QSizeF m_clientTwips;
     double m_zoomBeforeFullScreen = 1.0;
+    QRect m_windowBeforeFullScreen;
     bool m_fullScreen = false;
     QAction* m_leaveFullScreen = nullptr;
     int m_wheelSteps = 0;       // eighths of a degree turned with Ctrl held, not yet a step
