@@ -162,10 +162,12 @@ void Form::applyZoomToFonts() {
             widgets.push_back(w);
         }
     }
-    for (QWidget* w : widgets) {
+    for (QWidget* w : widgets) { // all before any changes, as fonts pass on to children
         if (!w->property(kDesignFontProperty).isValid()) {
             w->setProperty(kDesignFontProperty, w->font());
         }
+    }
+    for (QWidget* w : widgets) {
         QFont f = w->property(kDesignFontProperty).value<QFont>();
         if (f.pointSizeF() > 0) {
             f.setPointSizeF(f.pointSizeF() * formZoom());
@@ -263,6 +265,16 @@ void Form::endProgram() {
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
+}
+
+double takeOverSmallScaleFactor() {
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || factor >= 1.0 || factor <= 0.0 || !std::isfinite(factor)) {
+        return 1.0;
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    return factor;
 }
 
 } // namespace rb

@@ -85,4 +85,10 @@ private:
     std::function<void()> m_endHook;
 };
 
+// Qt's own scale factor (QT_SCALE_FACTOR) below 1 cannot draw the form: the toolkit leaves
+// controls out and shifts drawing at such factors. Called before the application object is
+// made, it takes such a factor away from Qt and returns it (1 otherwise), for the form's zoom
+// to show the window at that size instead.
+double takeOverSmallScaleFactor();
+
 } // namespace rb
