@@ -180,11 +180,17 @@ void Form::applyZoomToFonts() {
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::Wheel && type != QEvent::NativeGesture && type != QEvent::TouchBegin &&
-        type != QEvent::TouchUpdate && type != QEvent::TouchEnd && type != QEvent::TouchCancel) {
+    const bool touchEvent = type == QEvent::TouchBegin || type == QEvent::TouchUpdate ||
+                            type == QEvent::TouchEnd || type == QEvent::TouchCancel;
+    if (!touchEvent && type != QEvent::Wheel && type != QEvent::NativeGesture) {
         return false;
     }
-    if (watched == windowHandle()) {
+    // Touches are watched where they reach the window, before Qt hands them to controls or
+    // makes mouse events of them; the wheel and gestures where they reach a control.
+    if (touchEvent) {
+        if (watched != windowHandle()) {
+            return false; // the same touch again, handed on to a control
+        }
         const auto* touch = static_cast<QTouchEvent*>(event);
         std::vector<QPointF> down;
         for (const QEventPoint& p : touch->points()) {
