@@ -42,7 +42,7 @@ Form::Form(const QString& name, QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_client);
     m_endHook = [] { QCoreApplication::exit(0); };
 
-    const auto key = [this](QKeySequence keys, auto slot, bool enabled = true) {
+    const auto key = [this](const QKeySequence& keys, auto slot, bool enabled = true) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);

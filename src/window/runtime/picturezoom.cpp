@@ -25,7 +25,7 @@ QHash<SizedKey, QPixmap>& made() {
 } // namespace
 
 void setPictureSource(const QPixmap& picture, PictureSource source) {
-    sources().insert(picture.cacheKey(), std::move(source));
+    sources()[picture.cacheKey()] = std::move(source);
 }
 
 QSize zoomedPictureSize(const QPixmap& picture) {
