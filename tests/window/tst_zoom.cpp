@@ -5,6 +5,7 @@
 
 #include "support/drag.h"
 #include "support/formfixture.h"
+#include "support/scrollbarparts.h"
 #include "support/zoom.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@ private slots:
     void startZoomFitsTheScreen_data();
     void startZoomFitsTheScreen();
     void diagramsKeepTheirDrawing();
+    void tapsWorkLikeClicks();
     void touchDragOfTheMarkerSetsBothStocks();
     void pinchZooms();
 
@@ -135,6 +137,24 @@ void TestZoom::diagramsKeepTheirDrawing() {
     f.setZoom(0.8);
     QVERIFY(everyDotDrawn());
     QCOMPARE(f.generation, 25);
+}
+
+void TestZoom::tapsWorkLikeClicks() {
+    rb::Form1& f = load();
+    f.setZoom(0.8);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QPointingDevice* finger = QTest::createTouchDevice();
+    const auto tap = [finger](QWidget* w, QPoint at) {
+        QTest::touchEvent(w, finger).press(0, at, w);
+        QTest::touchEvent(w, finger).release(0, at, w);
+    };
+    tap(f.Check1, QPoint(8, f.Check1->height() / 2));
+    QCOMPARE(f.Check1->value(), 1);
+    tap(f.HScroll1, rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddLine));
+    QCOMPARE(f.HScroll1->value(), 2);
+    tap(f.HScroll1, rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddPage));
+    QCOMPARE(f.HScroll1->value(), 3);
 }
 
 void TestZoom::touchDragOfTheMarkerSetsBothStocks() {
