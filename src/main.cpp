@@ -9,8 +9,11 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 int main(int argc, char* argv[]) {
     rb::guardWindowSystemStart(); // no window system: a clear word and status 2, no core
+    const double smallScale = rb::takeOverSmallScaleFactor(); // the form's zoom draws it
     QApplication app(argc, argv);
     rb::windowSystemStarted();
     QApplication::setApplicationName(QStringLiteral("raeuber-beute"));
@@ -24,6 +27,8 @@ int main(int argc, char* argv[]) {
     rb::Form1 form;
     rb::connectHandlers(form);
     rb::Form1_Load(form);
+    form.fitToScreen();
+    form.setZoom(std::min(form.zoom(), smallScale));
     form.show();
     return app.exec();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/pictures.h"
 
+#include "window/runtime/picturezoom.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -136,19 +138,46 @@ PictureStore::PictureStore() {
             image = toSixteenColours(image);
             image.setDevicePixelRatio(dpr);
         }
+        // At another zoom each picture is rendered anew from its vectors at the size shown.
+        const bool sixteen = picture.sixteenColours;
+        const auto render = [name, sixteen](QSize logical, qreal at) {
+            QImage made = renderSvg(name, logical, at);
+            if (sixteen) {
+                made = toSixteenColours(made);
+                made.setDevicePixelRatio(at);
+            }
+            return made;
+        };
         add(name, image);
+        setPictureSource(m_entries.back().pixmap, render);
         for (const auto& [original, mirror] : kMirrors) {
             if (name == QLatin1String(original)) {
                 QImage mirrored = image.mirrored(true, false);
                 mirrored.setDevicePixelRatio(dpr);
                 add(QString::fromLatin1(mirror), std::move(mirrored));
+                setPictureSource(m_entries.back().pixmap, [render](QSize logical, qreal at) {
+                    QImage made = render(logical, at).mirrored(true, false);
+                    made.setDevicePixelRatio(at);
+                    return made;
+                });
             }
         }
     }
 
     decoding.join();
-    for (std::size_t i = 0; i < kPhotographs.size(); ++i)
+    for (std::size_t i = 0; i < kPhotographs.size(); ++i) {
         m_entries[i].pixmap = QPixmap::fromImage(std::move(photographs[i]));
+        // At another zoom a photograph is scaled from its copy with twice the pixels.
+        const QString name = QString::fromLatin1(kPhotographs[i]);
+        setPictureSource(m_entries[i].pixmap, [name](QSize logical, qreal at) {
+            const QImage large(QStringLiteral(":/photos/%1@2x.jpg").arg(name));
+            QImage made =
+                large.scaled(QSize(qRound(logical.width() * at), qRound(logical.height() * at)),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            made.setDevicePixelRatio(at);
+            return made;
+        });
+    }
 }
 
 void PictureStore::add(const QString& name, QImage image) {

@@ -2,6 +2,8 @@
 #include "window/runtime/button.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/picturezoom.h"
+#include "window/runtime/userscale.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -43,15 +45,19 @@ void Button::paintEvent(QPaintEvent*) {
     const QRect r = rect();
     const bool down = isDown();
     p.fillRect(r, m_back);
+    const int t = zoomedPixels(1); // one design pixel at the zoom
+    const int w = r.width();
+    const int h = r.height();
 
-    // Picture and caption centred; pressed, they shift one pixel down and right.
-    const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
+    // Picture and caption centred; pressed, they shift one design pixel down and right.
+    const QPoint shift = down ? QPoint(t, t) : QPoint(0, 0);
     p.save();
-    p.setClipRect(r.adjusted(2, 2, -2, -2));
+    p.setClipRect(r.adjusted(2 * t, 2 * t, -2 * t, -2 * t));
     if (!m_picture.isNull()) {
-        const QSizeF size = m_picture.deviceIndependentSize();
-        const QPointF corner((r.width() - size.width()) / 2.0, (r.height() - size.height()) / 2.0);
-        p.drawPixmap(QPointF(std::floor(corner.x()), std::floor(corner.y())) + shift, m_picture);
+        const QPixmap shown = zoomedPicture(m_picture);
+        const QSizeF size = shown.deviceIndependentSize();
+        const QPointF corner((w - size.width()) / 2.0, (h - size.height()) / 2.0);
+        p.drawPixmap(QPointF(std::floor(corner.x()), std::floor(corner.y())) + shift, shown);
     }
     if (!text().isEmpty()) {
         p.setPen(isEnabled() ? Qt::black : Qt::gray);
@@ -63,18 +69,20 @@ void Button::paintEvent(QPaintEvent*) {
     // Classic 3-D edge: light top-left and dark bottom-right, inverted while pressed.
     const QColor light = down ? QColor(64, 64, 64) : Qt::white;
     const QColor dark = down ? Qt::white : QColor(64, 64, 64);
-    p.setPen(QColor(0, 0, 0));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(light);
-    p.drawLine(1, 1, r.width() - 3, 1);
-    p.drawLine(1, 1, 1, r.height() - 3);
-    p.setPen(dark);
-    p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
-    p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
+    const QColor black(0, 0, 0);
+    p.fillRect(QRect(0, 0, w, t), black);
+    p.fillRect(QRect(0, h - t, w, t), black);
+    p.fillRect(QRect(0, 0, t, h), black);
+    p.fillRect(QRect(w - t, 0, t, h), black);
+    p.fillRect(QRect(t, t, w - 3 * t, t), light);
+    p.fillRect(QRect(t, t, t, h - 3 * t), light);
+    p.fillRect(QRect(t, h - 2 * t, w - 2 * t, t), dark);
+    p.fillRect(QRect(w - 2 * t, t, t, h - 2 * t), dark);
 
     if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(4, 4, -5, -5));
+        const int inset = 4 * t;
+        p.setPen(QPen(Qt::black, t, Qt::DotLine));
+        p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }
 

@@ -3,10 +3,13 @@
 
 #include "window/runtime/container.h"
 #include "window/runtime/palette.h"
+#include "window/runtime/userscale.h"
 
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
+
+#include <cmath>
 
 namespace rb {
 
@@ -16,6 +19,17 @@ namespace {
 // the style's own indicator rectangle (so the caption keeps its place).
 class ClassicCheckBoxStyle : public QProxyStyle {
 public:
+    // The box grows with the form's zoom.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int own = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ||
+            metric == PM_CheckBoxLabelSpacing) {
+            return formZoom() == 1.0 ? own : static_cast<int>(std::lround(own * formZoom()));
+        }
+        return own;
+    }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
         if (element != PE_IndicatorCheckBox) {
@@ -29,13 +43,16 @@ public:
         const int y2 = r.bottom();
         // Sunken edge: grey over black at the top and left, white over light grey at the
         // bottom and right.
+        const int t = zoomedPixels(1); // one design pixel at the zoom
         painter->fillRect(r, paletteColor(kWhite));
-        painter->fillRect(QRect(x1, y1, r.width() - 1, 1), paletteColor(kGrey));
-        painter->fillRect(QRect(x1, y1, 1, r.height() - 1), paletteColor(kGrey));
-        painter->fillRect(QRect(x1 + 1, y1 + 1, r.width() - 3, 1), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + 1, y1 + 1, 1, r.height() - 3), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), paletteColor(kLightGrey));
-        painter->fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), paletteColor(kLightGrey));
+        painter->fillRect(QRect(x1, y1, r.width() - t, t), paletteColor(kGrey));
+        painter->fillRect(QRect(x1, y1, t, r.height() - t), paletteColor(kGrey));
+        painter->fillRect(QRect(x1 + t, y1 + t, r.width() - 3 * t, t), paletteColor(kBlack));
+        painter->fillRect(QRect(x1 + t, y1 + t, t, r.height() - 3 * t), paletteColor(kBlack));
+        painter->fillRect(QRect(x1 + t, y2 - 2 * t + 1, r.width() - 2 * t, t),
+                          paletteColor(kLightGrey));
+        painter->fillRect(QRect(x2 - 2 * t + 1, y1 + t, t, r.height() - 2 * t),
+                          paletteColor(kLightGrey));
         if (!(option->state & (State_On | State_NoChange))) {
             return;
         }
@@ -43,12 +60,12 @@ public:
         const QColor tick = (option->state & State_NoChange) || !(option->state & State_Enabled)
                                 ? paletteColor(kGrey)
                                 : paletteColor(kBlack);
-        const QRect inner = r.adjusted(2, 2, -2, -2);
-        const int left = inner.left() + (inner.width() - 7) / 2;
-        const int top = inner.top() + (inner.height() - 7) / 2;
+        const QRect inner = r.adjusted(2 * t, 2 * t, -2 * t, -2 * t);
+        const int left = inner.left() + (inner.width() - 7 * t) / 2;
+        const int top = inner.top() + (inner.height() - 7 * t) / 2;
         for (int c = 0; c < 7; ++c) {
             const int y = c <= 2 ? 2 + c : 4 - (c - 2);
-            painter->fillRect(QRect(left + c, top + y, 1, 3), tick);
+            painter->fillRect(QRect(left + c * t, top + y * t, t, 3 * t), tick);
         }
     }
 };

@@ -5,6 +5,7 @@
 #include "window/runtime/frameoverlay.h"
 #include "window/runtime/lightcontrol.h"
 #include "window/runtime/palette.h"
+#include "window/runtime/picturezoom.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -38,6 +39,7 @@ void Container::setBackColor(const QColor& colour) {
 
 void Container::setPicture(const QPixmap& picture) {
     m_picture = picture;
+    m_shownPicture = zoomedPicture(picture);
     update();
 }
 
@@ -72,7 +74,8 @@ void Container::focusOutEvent(QFocusEvent* event) {
 }
 
 QRect Container::innerRect() const {
-    return m_frameLine ? rect().adjusted(1, 1, -1, -1) : rect();
+    const int t = zoomedPixels(1);
+    return m_frameLine ? rect().adjusted(t, t, -t, -t) : rect();
 }
 
 void Container::setScale(double x1, double y1, double x2, double y2) {
@@ -93,11 +96,48 @@ void Container::setScale(double x1, double y1, double x2, double y2) {
     update();
 }
 
+namespace {
+constexpr const char* kTwipsProperty = "rbPlaceTwips";
+} // namespace
+
 void Container::placeTwips(QWidget* child, const Twips& place) {
+    setPlaceOf(child, place);
+    // Right and bottom edges rounded like the left and top ones, so that controls that meet in
+    // the design meet at every zoom.
     const QPoint origin = innerRect().topLeft();
-    child->setGeometry(origin.x() + twipsToWholePixels(place.left),
-                       origin.y() + twipsToWholePixels(place.top), twipsToWholePixels(place.width),
-                       twipsToWholePixels(place.height));
+    const int left = twipsToWholePixels(place.left);
+    const int top = twipsToWholePixels(place.top);
+    const int width = formZoom() == 1.0 ? twipsToWholePixels(place.width)
+                                        : twipsToWholePixels(place.left + place.width) - left;
+    const int height = formZoom() == 1.0 ? twipsToWholePixels(place.height)
+                                         : twipsToWholePixels(place.top + place.height) - top;
+    child->setGeometry(origin.x() + left, origin.y() + top, width, height);
+}
+
+Twips Container::placeOf(const QWidget* child) {
+    const QRectF r = child->property(kTwipsProperty).toRectF();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void Container::setPlaceOf(QWidget* child, const Twips& place) {
+    child->setProperty(kTwipsProperty, QRectF(place.left, place.top, place.width, place.height));
+}
+
+void Container::applyZoom() {
+    m_shownPicture = zoomedPicture(m_picture);
+    m_scale.setInnerPixels(innerRect().size());
+    for (QObject* object : children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child && child->property(kTwipsProperty).isValid()) {
+            placeTwips(child, placeOf(child));
+        }
+        if (auto* inner = qobject_cast<Container*>(object)) {
+            inner->applyZoom();
+        }
+    }
+    innerResized();
+    syncOverlay();
+    update();
 }
 
 LightControl* Container::lightControlAt(QPointF pixel) const {
@@ -162,14 +202,14 @@ void Container::removeLightControl(LightControl* control) {
 
 void Container::paintSurface(QPainter& painter, const QRect& dirty, const QRegion* /*within*/) {
     const QRect inner = innerRect();
+    const QPixmap& picture = m_shownPicture;
     const QRect pictureArea =
-        m_picture.isNull()
-            ? QRect()
-            : QRect(inner.topLeft(), m_picture.deviceIndependentSize().toSize()) & inner;
+        picture.isNull() ? QRect()
+                         : QRect(inner.topLeft(), picture.deviceIndependentSize().toSize()) & inner;
     // Only what the picture does not cover needs the back colour; below a picture with
     // transparent pixels, all of it.
     if (!pictureArea.contains(dirty)) {
-        if (m_picture.hasAlphaChannel() || !pictureArea.intersects(dirty)) {
+        if (picture.hasAlphaChannel() || !pictureArea.intersects(dirty)) {
             painter.fillRect(dirty, m_backColor);
         } else {
             for (const QRect& r : QRegion(dirty) - pictureArea) {
@@ -179,10 +219,10 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty, const QRegio
     }
     const QRect area = dirty & pictureArea;
     if (!area.isEmpty()) {
-        const qreal dpr = m_picture.devicePixelRatio();
+        const qreal dpr = picture.devicePixelRatio();
         const QRect local = area.translated(-inner.topLeft());
         painter.drawPixmap(
-            QRectF(area), m_picture,
+            QRectF(area), picture,
             QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr, local.height() * dpr));
     }
 }

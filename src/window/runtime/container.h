@@ -57,8 +57,18 @@ public:
     void setScale(double x1, double y1, double x2, double y2);
     const UserScale& scale() const { return m_scale; }
 
-    // Places a widget-based child at a design position in twips within the inner area.
+    // Places a widget-based child at a design position in twips within the inner area; the
+    // child keeps that place at every zoom (see applyZoom).
     void placeTwips(QWidget* child, const Twips& place);
+    // The design place in twips of a child placed with placeTwips (all zero for another).
+    static Twips placeOf(const QWidget* child);
+    // Records a new design place without moving the child (it has already moved there).
+    static void setPlaceOf(QWidget* child, const Twips& place);
+
+    // After the form's zoom changed: places every child anew from its twips, measures the
+    // inner area again, and does the same in every container inside. Light controls keep
+    // their Left and Top and follow by themselves.
+    void applyZoom();
 
     // Light controls, bottom-most first.
     const std::vector<LightControl*>& lightControls() const { return m_lights; }
@@ -108,6 +118,7 @@ private:
 
     QColor m_backColor = Qt::white;
     QPixmap m_picture;
+    QPixmap m_shownPicture; // m_picture at the zoom
     bool m_frameLine = false;
     FrameOverlay* m_overlay = nullptr; // made when first needed; a child widget
     UserScale m_scale;

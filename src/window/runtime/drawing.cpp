@@ -2,6 +2,7 @@
 #include "window/runtime/drawing.h"
 
 #include "window/runtime/palette.h"
+#include "window/runtime/userscale.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -12,14 +13,15 @@ namespace rb {
 
 namespace {
 
-// Top, bottom, left and right edge of `outer`, one pixel wide.
+// Top, bottom, left and right edge of `outer`, one design pixel wide at the form's zoom.
 std::array<QRect, 4> edgesOf(const QRect& outer) {
     const int x = outer.x();
     const int y = outer.y();
     const int w = outer.width();
     const int h = outer.height();
-    return {QRect(x, y, w, 1), QRect(x, y + h - 1, w, 1), QRect(x, y, 1, h),
-            QRect(x + w - 1, y, 1, h)};
+    const int t = zoomedPixels(1);
+    return {QRect(x, y, w, t), QRect(x, y + h - t, w, t), QRect(x, y, t, h),
+            QRect(x + w - t, y, t, h)};
 }
 
 } // namespace
@@ -74,13 +76,15 @@ void drawBevel(QPainter& p, const QRect& r, bool sunken) {
         drawFrameLine(p, r, shadow);
         return;
     }
-    p.fillRect(QRect(x1, y1, r.width() - 1, 1), light);
-    p.fillRect(QRect(x1, y1, 1, r.height() - 1), light);
-    p.fillRect(QRect(x1, y2, r.width(), 1), dark);
-    p.fillRect(QRect(x2, y1, 1, r.height()), dark);
-    if (r.width() > 3 && r.height() > 3) {
-        p.fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), shadow);
-        p.fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), shadow);
+    // Edges one design pixel wide at the zoom.
+    const int t = zoomedPixels(1);
+    p.fillRect(QRect(x1, y1, r.width() - t, t), light);
+    p.fillRect(QRect(x1, y1, t, r.height() - t), light);
+    p.fillRect(QRect(x1, y2 - t + 1, r.width(), t), dark);
+    p.fillRect(QRect(x2 - t + 1, y1, t, r.height()), dark);
+    if (r.width() > 3 * t && r.height() > 3 * t) {
+        p.fillRect(QRect(x1 + t, y2 - 2 * t + 1, r.width() - 2 * t, t), shadow);
+        p.fillRect(QRect(x2 - 2 * t + 1, y1 + t, t, r.height() - 2 * t), shadow);
     }
 }
 

@@ -2,15 +2,38 @@
 #include "window/runtime/form.h"
 
 #include "window/runtime/dragdrop.h"
+#include "window/runtime/picturezoom.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QNativeGestureEvent>
+#include <QScreen>
 #include <QTimer>
+#include <QTouchEvent>
+#include <QWheelEvent>
+#include <QWindow>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace rb {
+
+namespace {
+
+// The zoom steps of Ctrl+Plus and Ctrl+Minus.
+constexpr std::array<double, 13> kZoomSteps = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
+                                               1.25, 1.5,  1.75, 2.0, 2.5, 3.0};
+constexpr const char* kDesignFontProperty = "rbDesignFont";
+// What a window frame takes beyond the client area before the window manager has framed it:
+// sides and bottom, and the title bar.
+constexpr int kFrameSide = 8;
+constexpr int kFrameTitle = 32;
+
+} // namespace
 
 Form::Form(const QString& name, QWidget* parent) : QMainWindow(parent) {
     setObjectName(name);
@@ -18,12 +41,204 @@ Form::Form(const QString& name, QWidget* parent) : QMainWindow(parent) {
     m_client->setObjectName(name + QStringLiteral("Client"));
     setCentralWidget(m_client);
     m_endHook = [] { QCoreApplication::exit(0); };
+
+    const auto key = [this](const QKeySequence& keys, auto slot, bool enabled = true) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), &Form::zoomIn);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form::zoomIn);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form::zoomOut);
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
+    key(QKeySequence(Qt::Key_F11), [this] { setFullScreenZoomed(!m_fullScreen); });
+    m_leaveFullScreen = key(
+        QKeySequence(Qt::Key_Escape), [this] { setFullScreenZoomed(false); }, false);
+    qApp->installEventFilter(this);
+}
+
+Form::~Form() {
+    // The zoom is the window's: the next window starts at 100 %.
+    setFormZoom(1.0);
+    forgetZoomedPictures();
 }
 
 void Form::setClientSizeTwips(double width, double height) {
-    const QSize client(twipsToWholePixels(width), twipsToWholePixels(height));
+    m_clientTwips = QSizeF(width, height);
+    resize(windowSizeAtZoom());
+}
+
+QSize Form::windowSizeAtZoom() const {
+    const QSize client(twipsToWholePixels(m_clientTwips.width()),
+                       twipsToWholePixels(m_clientTwips.height()));
     const int menu = menuWidget() ? menuBar()->sizeHint().height() : 0;
-    resize(client.width(), client.height() + menu);
+    return {client.width(), client.height() + menu};
+}
+
+double Form::zoom() const {
+    return formZoom();
+}
+
+void Form::setZoom(double zoom) {
+    zoom = std::clamp(zoom, kLeastZoom, kMostZoom);
+    if (zoom == formZoom() || !std::isfinite(zoom)) {
+        return;
+    }
+    setFormZoom(zoom);
+    forgetZoomedPictures();
+    applyZoomToFonts();
+    m_client->applyZoom();
+    if (!m_fullScreen && !isFullScreen() && !isMaximized()) {
+        resize(windowSizeAtZoom());
+    }
+    update();
+}
+
+void Form::zoomIn() {
+    const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom() + 1e-9);
+    setZoom(next == kZoomSteps.end() ? kMostZoom : *next);
+}
+
+void Form::zoomOut() {
+    const auto below = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom() - 1e-9);
+    setZoom(below == kZoomSteps.begin() ? kLeastZoom : *(below - 1));
+}
+
+double Form::zoomToFit(QSize area, double most) const {
+    // The menu bar's height at 100 %, scaled: its font follows the zoom.
+    const double menu = menuWidget() ? menuBar()->sizeHint().height() / formZoom() : 0;
+    const double w = area.width() / twipsToPixels(m_clientTwips.width()) * formZoom();
+    const double h = area.height() / (twipsToPixels(m_clientTwips.height()) / formZoom() + menu);
+    return std::clamp(std::min({w, h, most}), kLeastZoom, kMostZoom);
+}
+
+void Form::fitToScreen() {
+    const QScreen* shown = screen();
+    if (!shown) {
+        return;
+    }
+    const QSize free =
+        shown->availableGeometry().size() - QSize(2 * kFrameSide, kFrameTitle + kFrameSide);
+    const double fit = zoomToFit(free, 1.0);
+    setZoom(fit);
+    if (fit < 1.0) {
+        setZoom(zoomToFit(free, 1.0)); // again, with the menu bar measured at that zoom
+        move(shown->availableGeometry().topLeft());
+    }
+}
+
+void Form::setFullScreenZoomed(bool on) {
+    if (on == m_fullScreen) {
+        return;
+    }
+    m_fullScreen = on;
+    m_leaveFullScreen->setEnabled(on);
+    if (on) {
+        m_zoomBeforeFullScreen = zoom();
+        m_windowBeforeFullScreen = geometry();
+        const QScreen* shown = screen();
+        if (shown) {
+            setZoom(zoomToFit(shown->geometry().size(), kMostZoom));
+            setGeometry(shown->geometry()); // also where no window manager does it
+        }
+        showFullScreen();
+    } else {
+        showNormal();
+        setZoom(m_zoomBeforeFullScreen);
+        setGeometry(QRect(m_windowBeforeFullScreen.topLeft(), windowSizeAtZoom()));
+    }
+}
+
+void Form::applyZoomToFonts() {
+    // The window's font and every font set on a control: their design size times the zoom.
+    // Controls without a font of their own take the window's.
+    std::vector<QWidget*> widgets{this};
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->testAttribute(Qt::WA_SetFont) || w == menuWidget()) {
+            widgets.push_back(w);
+        }
+    }
+    for (QWidget* w : widgets) { // all before any changes, as fonts pass on to children
+        if (!w->property(kDesignFontProperty).isValid()) {
+            w->setProperty(kDesignFontProperty, w->font());
+        }
+    }
+    for (QWidget* w : widgets) {
+        QFont f = w->property(kDesignFontProperty).value<QFont>();
+        if (f.pointSizeF() > 0) {
+            f.setPointSizeF(f.pointSizeF() * formZoom());
+        } else {
+            f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * formZoom()))));
+        }
+        w->setFont(f);
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool touchEvent = type == QEvent::TouchBegin || type == QEvent::TouchUpdate ||
+                            type == QEvent::TouchEnd || type == QEvent::TouchCancel;
+    if (!touchEvent && type != QEvent::Wheel && type != QEvent::NativeGesture) {
+        return false;
+    }
+    // Touches are watched where they reach the window, before Qt hands them to controls or
+    // makes mouse events of them; the wheel and gestures where they reach a control.
+    if (touchEvent) {
+        if (watched != windowHandle()) {
+            return false; // the same touch again, handed on to a control
+        }
+        const auto* touch = static_cast<QTouchEvent*>(event);
+        std::vector<QPointF> down;
+        for (const QEventPoint& p : touch->points()) {
+            if (p.state() != QEventPoint::Released) {
+                down.push_back(p.position());
+            }
+        }
+        if (down.size() != 2 || type == QEvent::TouchEnd || type == QEvent::TouchCancel) {
+            m_pinchDistance = 0;
+            return false;
+        }
+        const double distance = std::hypot(down[0].x() - down[1].x(), down[0].y() - down[1].y());
+        if (m_pinchDistance <= 0) {
+            m_pinchDistance = distance;
+            m_pinchZoom = zoom();
+        } else if (distance > 0) {
+            const double wanted = m_pinchZoom * distance / m_pinchDistance;
+            if (std::fabs(wanted - zoom()) >= 0.02 * zoom()) {
+                setZoom(wanted);
+            }
+        }
+        return false;
+    }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) {
+        return false;
+    }
+    if (type == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            setZoom(zoom() * (1.0 + gesture->value()));
+            return true;
+        }
+        return false;
+    }
+    auto* wheel = dynamic_cast<QWheelEvent*>(event);
+    if (!wheel || !(wheel->modifiers() & Qt::ControlModifier)) {
+        return false;
+    }
+    // One step for every notch (120 eighths of a degree).
+    m_wheelSteps += wheel->angleDelta().y();
+    for (; m_wheelSteps >= 120; m_wheelSteps -= 120) {
+        zoomIn();
+    }
+    for (; m_wheelSteps <= -120; m_wheelSteps += 120) {
+        zoomOut();
+    }
+    return true;
 }
 
 QAction* Form::addMenuEntry(const QString& name, const QString& caption) {
@@ -56,6 +271,16 @@ void Form::endProgram() {
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
+}
+
+double takeOverSmallScaleFactor() {
+    bool ok = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || factor >= 1.0 || factor <= 0.0 || !std::isfinite(factor)) {
+        return 1.0;
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    return factor;
 }
 
 } // namespace rb

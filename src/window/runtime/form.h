@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <QSizeF>
+
 #include <functional>
 
 class QAction;
@@ -14,17 +16,41 @@ namespace rb {
 // The program's window: a title bar caption, a menu bar of top-level entries without
 // submenus, and a client area (a container in twips) holding the controls. Resizing moves and
 // scales nothing: more of the backdrop shows, and beyond it the back colour.
+//
+// The zoom scales the whole form uniformly, 50 % to 300 %: Ctrl+Plus and Ctrl+Minus (and Ctrl
+// with the mouse wheel) step through kZoomSteps, Ctrl+0 goes back to 100 %, a two-finger pinch
+// zooms by any factor. F11 shows the window full screen at the largest zoom at which the form
+// fits; F11 again or Escape returns to the window and its zoom.
 class Form : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit Form(const QString& name, QWidget* parent = nullptr);
+    ~Form() override;
 
     Container* client() const { return m_client; }
     // Sizes the window so that its client area measures the given twips.
     void setClientSizeTwips(double width, double height);
     // A top-level menu entry; its triggered() is its Click.
     QAction* addMenuEntry(const QString& name, const QString& caption);
+
+    static constexpr double kLeastZoom = 0.5;
+    static constexpr double kMostZoom = 3.0;
+    double zoom() const;
+    // Scales the form to `zoom` (limited to kLeastZoom..kMostZoom); the window follows the
+    // client area, except full screen or maximised.
+    void setZoom(double zoom);
+    void zoomIn();  // the next step up
+    void zoomOut(); // the next step down
+    // The largest zoom (not above `most`) at which the client area and the menu bar fit into
+    // `area` (logical pixels).
+    double zoomToFit(QSize area, double most) const;
+    // Where the screen's free area, less the window frame, is smaller than the window at 100 %,
+    // the largest zoom that fits, never below 50 %; elsewhere 100 %. Called before the window
+    // first shows.
+    void fitToScreen();
+    void setFullScreenZoomed(bool on);
+    bool isFullScreenZoomed() const { return m_fullScreen; }
 
     // Ends the program at once: the window goes, timers stop, and no further handler runs.
     // Calls the end hook (by default QCoreApplication::exit(0)). Idempotent.
@@ -38,11 +64,31 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl with the wheel, and pinches of two fingers (watched on the window, never taken:
+    // a single finger still works as the mouse).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void applyZoomToFonts();
+    QSize windowSizeAtZoom() const;
+
     Container* m_client;
+    QSizeF m_clientTwips;
+    double m_zoomBeforeFullScreen = 1.0;
+    QRect m_windowBeforeFullScreen;
+    bool m_fullScreen = false;
+    QAction* m_leaveFullScreen = nullptr;
+    int m_wheelSteps = 0;       // eighths of a degree turned with Ctrl held, not yet a step
+    double m_pinchDistance = 0; // between the two fingers when the pinch began; 0: no pinch
+    double m_pinchZoom = 1.0;
     bool m_ended = false;
     std::function<void()> m_endHook;
 };
+
+// Qt's own scale factor (QT_SCALE_FACTOR) below 1 cannot draw the form: the toolkit leaves
+// controls out and shifts drawing at such factors. Called before the application object is
+// made, it takes such a factor away from Qt and returns it (1 otherwise), for the form's zoom
+// to show the window at that size instead.
+double takeOverSmallScaleFactor();
 
 } // namespace rb

@@ -4,6 +4,7 @@
 #include "window/runtime/container.h"
 #include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
+#include "window/runtime/userscale.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,15 +28,16 @@ void FrameOverlay::sync() {
     setGeometry(c->rect());
     // Only its lines are the overlay's: a mask of just those keeps it out of the repaints of
     // everything between them (fish swimming inside the frame).
-    const auto ring = [](const QRect& outer) {
-        return QRegion(outer) - QRegion(outer.adjusted(1, 1, -1, -1));
+    const int t = zoomedPixels(1);
+    const auto ring = [t](const QRect& outer) {
+        return QRegion(outer) - QRegion(outer.adjusted(t, t, -t, -t));
     };
     QRegion lines;
     if (c->hasFrameLine()) {
         lines += ring(rect());
     }
     if (c->hasFocus()) {
-        lines += ring(c->innerRect().adjusted(1, 1, -1, -1));
+        lines += ring(c->innerRect().adjusted(t, t, -t, -t));
     }
     if (needed) {
         setMask(lines);
@@ -56,7 +58,8 @@ void FrameOverlay::paintEvent(QPaintEvent* event) {
         drawFrameLine(painter, rect(), paletteColor(kBlack), &dirty);
     }
     if (c->hasFocus()) {
-        drawFocusRect(painter, c->innerRect().adjusted(1, 1, -1, -1), &dirty);
+        const int t = zoomedPixels(1);
+        drawFocusRect(painter, c->innerRect().adjusted(t, t, -t, -t), &dirty);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "window/runtime/dragdrop.h"
 #include "window/runtime/paintedrect.h"
+#include "window/runtime/picturezoom.h"
 #include "window/runtime/userscale.h"
 
 #include <QHash>
@@ -42,20 +43,20 @@ void Image::setPicture(const QPixmap& picture) {
     changeGeometry([&] {
         m_picture = picture;
         m_inked = picture.isNull() ? QRect() : inkedPart(picture);
+        m_shownZoom = 0;
     });
 }
 
 void Image::setStretch(double widthTwips, double heightTwips) {
     changeGeometry([&] {
         m_stretch = true;
-        m_stretchSize = QSize(twipsToWholePixels(widthTwips), twipsToWholePixels(heightTwips));
+        m_stretchTwips = QSizeF(widthTwips, heightTwips);
+        m_shownZoom = 0;
     });
 }
 
 void Image::setDesignSize(double widthTwips, double heightTwips) {
-    changeGeometry([&] {
-        m_emptySize = QSize(twipsToWholePixels(widthTwips), twipsToWholePixels(heightTwips));
-    });
+    changeGeometry([&] { m_emptyTwips = QSizeF(widthTwips, heightTwips); });
 }
 
 void Image::drag() {
@@ -79,13 +80,33 @@ void Image::mouseRelease(bool inside) {
 
 QSizeF Image::pixelSize() const {
     if (m_stretch) {
-        return m_stretchSize;
+        return QSizeF(twipsToWholePixels(m_stretchTwips.width()),
+                      twipsToWholePixels(m_stretchTwips.height()));
     }
-    return m_picture.isNull() ? QSizeF(m_emptySize) : m_picture.deviceIndependentSize();
+    if (m_picture.isNull()) {
+        return QSizeF(twipsToWholePixels(m_emptyTwips.width()),
+                      twipsToWholePixels(m_emptyTwips.height()));
+    }
+    return formZoom() == 1.0 ? m_picture.deviceIndependentSize()
+                             : QSizeF(zoomedPictureSize(m_picture));
 }
 
 void Image::paint(QPainter& painter) const {
     if (m_picture.isNull()) {
+        return;
+    }
+    if (formZoom() != 1.0) {
+        // Made anew at the shown size from the picture's source: sharp at every zoom.
+        if (m_shownZoom != formZoom()) {
+            m_shown = pictureAtSize(m_picture, pixelSize().toSize());
+            m_shownInked = inkedPart(m_shown);
+            m_shownZoom = formZoom();
+        }
+        if (!m_shownInked.isEmpty()) {
+            const qreal dpr = m_shown.devicePixelRatio();
+            painter.drawPixmap(pixelRect().topLeft() + QPointF(m_shownInked.topLeft()) / dpr,
+                               m_shown, QRectF(m_shownInked));
+        }
         return;
     }
     if (m_stretch) {

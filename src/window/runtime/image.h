@@ -48,8 +48,12 @@ private:
     // transparent: drawing the rest would leave the surface as it is, at a cost.
     QRect m_inked;
     bool m_stretch = false;
-    QSize m_stretchSize;
-    QSize m_emptySize;
+    QSizeF m_stretchTwips;
+    QSizeF m_emptyTwips;
+    // The picture as shown at the zoom, made when first painted there.
+    mutable QPixmap m_shown;
+    mutable QRect m_shownInked;
+    mutable double m_shownZoom = 0;
     QString m_tag;
     bool m_dragged = false; // the press in progress began a drag
 };

@@ -10,7 +10,11 @@ namespace rb {
 Label::Label(Container* container, const QString& name) : LightControl(container, name) {}
 
 void Label::setSizeTwips(double width, double height) {
-    changeGeometry([&] { m_size = QSize(twipsToWholePixels(width), twipsToWholePixels(height)); });
+    changeGeometry([&] { m_twips = QSizeF(width, height); });
+}
+
+QSizeF Label::pixelSize() const {
+    return QSizeF(twipsToWholePixels(m_twips.width()), twipsToWholePixels(m_twips.height()));
 }
 
 void Label::setCaption(const QString& caption) {
@@ -36,7 +40,13 @@ void Label::paint(QPainter& painter) const {
     const QRectF r = pixelRect();
     painter.fillRect(r, m_back);
     painter.setPen(m_fore);
-    painter.setFont(m_font);
+    if (formZoom() == 1.0) {
+        painter.setFont(m_font);
+    } else {
+        QFont zoomed = m_font;
+        zoomed.setPointSizeF(m_font.pointSizeF() * formZoom());
+        painter.setFont(zoomed);
+    }
     painter.drawText(r, static_cast<int>(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
 }
 

@@ -25,11 +25,11 @@ public:
     void setFont(const QFont& font);
     void setAlignment(Qt::Alignment alignment);
 
-    QSizeF pixelSize() const override { return m_size; }
+    QSizeF pixelSize() const override;
     void paint(QPainter& painter) const override;
 
 private:
-    QSize m_size;
+    QSizeF m_twips;
     QString m_caption;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

@@ -2,6 +2,7 @@
 #include "window/runtime/line.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/userscale.h"
 
 #include <QPainter>
 
@@ -23,12 +24,12 @@ QPointF Line::pixelPoint(QPointF twips) const {
 }
 
 QRectF Line::pixelRect() const {
-    const double pad = m_width;
+    const double pad = zoomedPixels(m_width);
     return QRectF(pixelPoint(m_from), pixelPoint(m_to)).normalized().adjusted(-pad, -pad, pad, pad);
 }
 
 void Line::paint(QPainter& painter) const {
-    painter.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(m_colour, zoomedPixels(m_width), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(pixelPoint(m_from), pixelPoint(m_to));
 }
 

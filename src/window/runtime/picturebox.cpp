@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/picturebox.h"
 
+#include "window/runtime/picturezoom.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -57,6 +59,10 @@ bool finite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// Strokes kept to be drawn again at another zoom; beyond it the oldest are folded into a
+// picture (about 10000 generations of the phase diagram's line and dot).
+constexpr std::size_t kMostStrokes = 20000;
+
 } // namespace
 
 PictureBox::PictureBox(Container* container, const QString& name) : Container(container) {
@@ -78,27 +84,49 @@ void PictureBox::innerResized() {
 void PictureBox::resetCanvas() {
     if (!m_autoRedraw) {
         m_canvas = QImage();
+        m_strokes.clear();
+        m_folded = QImage();
         return;
     }
     const QSize inner = innerRect().size();
     const qreal dpr = devicePixelRatioF();
-    const QSize device(static_cast<int>(std::ceil(inner.width() * dpr)),
-                       static_cast<int>(std::ceil(inner.height() * dpr)));
+    const QSize device = QSize(static_cast<int>(std::ceil(inner.width() * dpr)),
+                               static_cast<int>(std::ceil(inner.height() * dpr)))
+                             .expandedTo(QSize(1, 1));
+    if (!m_canvas.isNull() && m_canvas.size() == device && m_canvas.devicePixelRatio() == dpr &&
+        m_canvasZoom == formZoom()) {
+        return; // nothing to make anew
+    }
     const QImage old = m_canvas;
-    m_canvas = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const bool rezoomed = !old.isNull() && m_canvasZoom != formZoom();
+    m_canvas = QImage(device, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(dpr);
     m_canvas.fill(backColor());
+    m_canvasZoom = formZoom();
     QPainter painter(&m_canvas);
     if (!picture().isNull()) {
-        painter.drawPixmap(QPointF(0, 0), picture());
+        painter.drawPixmap(QPointF(0, 0), zoomedPicture(picture()));
     }
-    if (!old.isNull()) {
+    if (rezoomed) {
+        // Drawn again at the new size: the folded picture scaled, every later stroke anew.
+        if (!m_folded.isNull()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRectF(QPointF(0, 0), QSizeF(inner)), m_folded);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        for (const Stroke& stroke : m_strokes) {
+            paintStroke(painter, stroke);
+        }
+    } else if (!old.isNull()) {
         painter.drawImage(QPointF(0, 0), old); // a resize keeps what was drawn
     }
     update();
 }
 
 void PictureBox::cls() {
+    m_strokes.clear();
+    m_folded = QImage();
     if (!m_autoRedraw) {
         update();
         return;
@@ -106,9 +134,51 @@ void PictureBox::cls() {
     m_canvas.fill(backColor());
     if (!picture().isNull()) {
         QPainter painter(&m_canvas);
-        painter.drawPixmap(QPointF(0, 0), picture());
+        painter.drawPixmap(QPointF(0, 0), zoomedPicture(picture()));
     }
     update();
+}
+
+void PictureBox::keep(const Stroke& stroke) {
+    if (m_strokes.size() >= kMostStrokes) {
+        m_folded = m_canvas.copy();
+        m_strokes.clear();
+    }
+    m_strokes.push_back(stroke);
+}
+
+void PictureBox::paintStroke(QPainter& painter, const Stroke& stroke) const {
+    const QSize inner = innerRect().size();
+    const QPointF last(std::max(1, inner.width() - 1), std::max(1, inner.height() - 1));
+    paintAt(painter, QPointF(stroke.from.x() * last.x(), stroke.from.y() * last.y()),
+            QPointF(stroke.to.x() * last.x(), stroke.to.y() * last.y()), stroke.colour,
+            zoomedPixels(stroke.width), stroke.point);
+}
+
+void PictureBox::paintAt(QPainter& painter, QPointF p, QPointF q, const QColor& colour, int width,
+                         bool point) {
+    // Pixel centres: index i covers [i, i + 1) in painter coordinates.
+    const QPointF half(0.5, 0.5);
+    if (!point) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(p + half, q + half);
+        return;
+    }
+    if (width <= 1) {
+        painter.fillRect(QRectF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5), 1, 1), colour);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const double r = width / 2.0;
+    painter.drawEllipse(p + half, r, r);
+}
+
+QPointF PictureBox::toShare(QPointF drawPixel) const {
+    const QSize inner = innerRect().size();
+    const double lastX = std::max(1, inner.width() - 1);
+    const double lastY = std::max(1, inner.height() - 1);
+    return {drawPixel.x() / lastX, drawPixel.y() / lastY};
 }
 
 template <typename F> void PictureBox::draw(const QRectF& area, F&& paint) {
@@ -129,19 +199,19 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
     if (!finite(p) || !finite(q)) {
         return;
     }
-    const double pad = m_drawWidth + 2.0;
+    const double pad = zoomedPixels(m_drawWidth) + 2.0;
     const QRectF bounds =
         QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
     if (!clipSegment(p, q, bounds)) {
         return;
     }
-    // Pixel centres: index i covers [i, i + 1) in painter coordinates.
-    const QPointF half(0.5, 0.5);
-    const int width = m_drawWidth;
+    const Stroke stroke{toShare(p), toShare(q), colour, m_drawWidth, false};
     draw(QRectF(p, q).normalized().adjusted(-pad, -pad, pad, pad), [&](QPainter& painter) {
-        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLine(p + half, q + half);
+        paintAt(painter, p, q, colour, zoomedPixels(m_drawWidth), false);
     });
+    if (m_autoRedraw) {
+        keep(stroke);
+    }
 }
 
 void PictureBox::pset(double x, double y, const QColor& colour) {
@@ -149,24 +219,19 @@ void PictureBox::pset(double x, double y, const QColor& colour) {
     if (!finite(p)) {
         return;
     }
-    const double pad = m_drawWidth + 2.0;
+    const double pad = zoomedPixels(m_drawWidth) + 2.0;
     const QRectF bounds =
         QRectF(QPointF(0, 0), QSizeF(innerRect().size())).adjusted(-pad, -pad, pad, pad);
     if (!bounds.contains(p)) {
         return;
     }
-    const int width = m_drawWidth;
+    const Stroke stroke{toShare(p), toShare(p), colour, m_drawWidth, true};
     draw(QRectF(p, p).adjusted(-pad, -pad, pad, pad), [&](QPainter& painter) {
-        if (width <= 1) {
-            painter.fillRect(QRectF(std::floor(p.x() + 0.5), std::floor(p.y() + 0.5), 1, 1),
-                             colour);
-            return;
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        const double r = width / 2.0;
-        painter.drawEllipse(p + QPointF(0.5, 0.5), r, r);
+        paintAt(painter, p, p, colour, zoomedPixels(m_drawWidth), true);
     });
+    if (m_autoRedraw) {
+        keep(stroke);
+    }
 }
 
 void PictureBox::setLeft(double twips) {
@@ -176,6 +241,10 @@ void PictureBox::setLeft(double twips) {
         origin = parent->innerRect().topLeft();
     }
     move(origin.x() + static_cast<int>(std::lround(twipsToPixels(m_left))), y());
+    // The new Left is the place the box keeps at every zoom.
+    Twips place = placeOf(this);
+    place.left = m_left;
+    setPlaceOf(this, place);
 }
 
 void PictureBox::paintSurface(QPainter& painter, const QRect& dirty, const QRegion* within) {

@@ -4,6 +4,7 @@
 #include "window/runtime/container.h"
 #include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
+#include "window/runtime/userscale.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -210,18 +211,20 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     if (thumb.isValid() && maximum() > minimum()) {
         m_thumbDrawn = thumb;
         drawBevel(p, thumb, false);
-        if (hasFocus() && thumb.width() > 6 && thumb.height() > 6) {
-            p.setPen(QPen(paletteColor(kBlack), 1, Qt::DotLine));
+        const int t = zoomedPixels(1); // one design pixel at the zoom
+        if (hasFocus() && thumb.width() > 6 * t && thumb.height() > 6 * t) {
+            p.setPen(QPen(paletteColor(kBlack), t, Qt::DotLine));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(thumb.adjusted(2, 2, -3, -3));
+            p.drawRect(thumb.adjusted(2 * t, 2 * t, -2 * t - 1, -2 * t - 1));
         }
     } else if (hasFocus()) {
         // No room for a thumb: the focus marks the thumb's place between the arrows, and a
         // dotted rectangle inside each arrow button makes it plain to see.
         p.fillRect(track, paletteColor(kBlack));
+        const int t = zoomedPixels(1);
         for (const QRect& arrow : {sub, add}) {
-            if (arrow.width() > 6 && arrow.height() > 6) {
-                drawFocusRect(p, arrow.adjusted(2, 2, -3, -3));
+            if (arrow.width() > 6 * t && arrow.height() > 6 * t) {
+                drawFocusRect(p, arrow.adjusted(2 * t, 2 * t, -2 * t - 1, -2 * t - 1));
             }
         }
     }

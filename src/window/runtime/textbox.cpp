@@ -4,7 +4,9 @@
 #include "window/runtime/container.h"
 #include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
+#include "window/runtime/userscale.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace rb {
@@ -12,7 +14,7 @@ namespace rb {
 TextBox::TextBox(Container* container, const QString& name) : QLineEdit(container) {
     setObjectName(name);
     setFrame(false);
-    setTextMargins(2, 0, 2, 0); // inside the frame line
+    setTextMargins(zoomedPixels(2), 0, zoomedPixels(2), 0); // inside the frame line
     setAutoFillBackground(false);
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyStyle();
@@ -43,6 +45,14 @@ void TextBox::applyStyle() {
     }
     setPalette(p);
     update();
+}
+
+void TextBox::changeEvent(QEvent* event) {
+    // The form's zoom changes every font: the margins follow it.
+    if (event->type() == QEvent::FontChange) {
+        setTextMargins(zoomedPixels(2), 0, zoomedPixels(2), 0);
+    }
+    QLineEdit::changeEvent(event);
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {

@@ -5,6 +5,18 @@
 
 namespace rb {
 
+namespace {
+double g_zoom = 1.0;
+} // namespace
+
+double formZoom() {
+    return g_zoom;
+}
+
+void setFormZoom(double zoom) {
+    g_zoom = zoom;
+}
+
 UserScale::UserScale(double x1, double y1, double x2, double y2, QSizeF innerPixels)
     : m_twips(false), m_x1(x1), m_y1(y1), m_x2(x2), m_y2(y2), m_inner(innerPixels) {}
 

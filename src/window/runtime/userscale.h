@@ -4,20 +4,33 @@
 #include <QPointF>
 #include <QSizeF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rb {
 
-inline constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch at 96 dpi
-inline constexpr double twipsToPixels(double twips) {
-    return twips / kTwipsPerPixel;
+inline constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch at 96 dpi, at 100 %
+
+// The form's zoom: how many logical pixels one design pixel (15 twips) takes, 1 at 100 %. This
+// is the one place the form scale lives: every conversion of twips to pixels and every frame
+// line, bevel and drawing width of the form runtime goes through it. Only the Form sets it.
+double formZoom();
+void setFormZoom(double zoom);
+
+inline double twipsToPixels(double twips) {
+    return twips * formZoom() / kTwipsPerPixel;
 }
-inline constexpr double pixelsToTwips(double pixels) {
-    return pixels * kTwipsPerPixel;
+inline double pixelsToTwips(double pixels) {
+    return pixels * kTwipsPerPixel / formZoom();
 }
 // A length in twips as whole pixels, rounded to the nearest.
 inline int twipsToWholePixels(double twips) {
     return static_cast<int>(std::lround(twipsToPixels(twips)));
+}
+// A length of the 100 % design in pixels (a frame line, a bevel, a drawing width) at the zoom:
+// whole pixels, at least 1.
+inline int zoomedPixels(double designPixels) {
+    return std::max(1, static_cast<int>(std::lround(designPixels * formZoom())));
 }
 
 // A control's place in its container: Left, Top, Width and Height in twips.

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The zoom of the whole form, offscreen: control places at a few zooms against the design
+// twips, the start zoom that fits a small screen, the diagrams' drawing kept across a zoom
+// change, and the finger: a touch drag of the target marker and a two-finger pinch.
+
+#include "support/drag.h"
+#include "support/formfixture.h"
+#include "support/scrollbarparts.h"
+#include "support/zoom.h"
+
+#include <QAction>
+#include <QPointingDevice>
+#include <QTest>
+
+#include <memory>
+
+using rbtest::inClient;
+using rbtest::twipsAtZoom;
+
+class TestZoom : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { m_loaded.reset(); }
+
+    void controlsLieWhereTheDesignPutsThem_data();
+    void controlsLieWhereTheDesignPutsThem();
+    void startZoomFitsTheScreen_data();
+    void startZoomFitsTheScreen();
+    void diagramsKeepTheirDrawing();
+    void tapsWorkLikeClicks();
+    void touchDragOfTheMarkerSetsBothStocks();
+    void pinchZooms();
+
+private:
+    rb::Form1& load() {
+        m_loaded = rbtest::loadForm();
+        return **m_loaded;
+    }
+    std::unique_ptr<rbtest::LoadedForm> m_loaded;
+};
+
+void TestZoom::controlsLieWhereTheDesignPutsThem_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::addRow("80 percent") << 0.8;
+    QTest::addRow("150 percent") << 1.5;
+    QTest::addRow("full screen on 1920 x 1080") << 1920.0 / 1256.0;
+    QTest::addRow("200 percent") << 2.0;
+    QTest::addRow("300 percent") << 3.0;
+}
+
+void TestZoom::controlsLieWhereTheDesignPutsThem() {
+    QFETCH(double, zoom);
+    rb::Form1& f = load();
+    f.setZoom(zoom);
+    QCOMPARE(f.zoom(), zoom);
+    // Absolute design places in twips: widgets and light controls of the window and of a panel
+    // without frame line (txtyo).
+    const struct {
+        QObject* control;
+        QRectF twips;
+    } places[] = {
+        {f.Text2, {10440, 9480, 5235, 318}},    {f.Command1, {14400, 8760, 975, 435}},
+        {f.HScroll3, {14340, 6060, 1095, 195}}, {f.Check1, {9420, 5460, 735, 315}},
+        {f.txtyo, {15240, 5160, 375, 285}},     {f.Picture3, {12480, 7320, 1095, 2115}},
+        {f.Image2, {14400, 6360, 945, 915}},    {f.Label1, {10920, 7740, 1155, 255}},
+        {f.HScroll1, {10920, 6060, 1095, 195}},
+    };
+    for (const auto& [control, t] : places) {
+        const QRectF expected = twipsAtZoom(t.x(), t.y(), t.width(), t.height(), zoom);
+        const QRect shown = inClient(f.client(), control);
+        QVERIFY2(rbtest::withinOnePixel(shown, expected),
+                 qPrintable(control->objectName() + QStringLiteral(" at %1,%2 %3x%4")
+                                                        .arg(shown.x())
+                                                        .arg(shown.y())
+                                                        .arg(shown.width())
+                                                        .arg(shown.height())));
+    }
+    // The window follows the client area; fonts and the marker's picture grow with the form.
+    QVERIFY(std::abs(f.width() - 18840 * zoom / 15) <= 1);
+    QCOMPARE(f.txtFisch1->font().pointSizeF(), 12 * zoom);
+    QVERIFY(std::abs(f.imgtarget->pixelRect().width() - 27 * zoom) <= 1);
+}
+
+void TestZoom::startZoomFitsTheScreen_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("most");
+    QTest::addRow("1024 x 768 projector") << QSize(1024, 768) << 0.78 << 0.82;
+    QTest::addRow("1600 x 1000: 100 percent") << QSize(1600, 1000) << 1.0 << 1.0;
+    QTest::addRow("tiny: never below 50 percent") << QSize(320, 240) << 0.5 << 0.5;
+}
+
+void TestZoom::startZoomFitsTheScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    rb::Form1& f = load();
+    f.setZoom(f.zoomToFit(screen, 1.0));
+    QVERIFY2(f.zoom() >= least && f.zoom() <= most, qPrintable(QString::number(f.zoom())));
+    if (least > 0.5) {
+        QVERIFY(f.width() <= screen.width() && f.height() <= screen.height());
+    }
+}
+
+void TestZoom::diagramsKeepTheirDrawing() {
+    rb::Form1& f = load();
+    f.cmdZyk->trigger();
+    rbtest::setSlider(f.HScroll1, 20);
+    rbtest::setSlider(f.HScroll2, 10);
+    std::vector<QPointF> states; // predator, prey
+    const auto run = [&](int ticks) {
+        for (int k = 0; k < ticks; ++k) {
+            rbtest::tick(f);
+            states.emplace_back(f.stock2, f.stock1);
+        }
+    };
+    const QColor dot(255, 255, 0);
+    const auto everyDotDrawn = [&] {
+        for (const QPointF& s : states) {
+            if (s.y() >= 8 && rbtest::drawnAt(f.picphase, s.x(), s.y()) != dot) {
+                return false;
+            }
+        }
+        return true;
+    };
+    run(20);
+    QVERIFY(everyDotDrawn());
+    const QColor curve = rbtest::drawnAt(f.picDiagramm, 20, f.stock1 / 32 * 100);
+    QVERIFY(curve != QColor(Qt::black));
+
+    f.setZoom(2.0);
+    QVERIFY(everyDotDrawn());
+    QCOMPARE(rbtest::drawnAt(f.picDiagramm, 20, states.back().y() / 32 * 100), curve);
+    run(5); // new drawing lands where the model puts it
+    QVERIFY(everyDotDrawn());
+    f.setZoom(0.8);
+    QVERIFY(everyDotDrawn());
+    QCOMPARE(f.generation, 25);
+}
+
+void TestZoom::tapsWorkLikeClicks() {
+    rb::Form1& f = load();
+    f.setZoom(0.8);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QPointingDevice* finger = QTest::createTouchDevice();
+    const auto tap = [finger](QWidget* w, QPoint at) {
+        QTest::touchEvent(w, finger).press(0, at, w);
+        QTest::touchEvent(w, finger).release(0, at, w);
+    };
+    tap(f.Check1, QPoint(8, f.Check1->height() / 2));
+    QCOMPARE(f.Check1->value(), 1);
+    tap(f.HScroll1, rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddLine));
+    QCOMPARE(f.HScroll1->value(), 2);
+    tap(f.HScroll1, rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddPage));
+    QCOMPARE(f.HScroll1->value(), 3);
+}
+
+void TestZoom::touchDragOfTheMarkerSetsBothStocks() {
+    rb::Form1& f = load();
+    f.setZoom(0.8); // all of the phase diagram on the offscreen screen of 800 x 600
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QPointingDevice* finger = QTest::createTouchDevice();
+    rb::PictureBox* d = f.picphase;
+    const QPoint from = f.imgtarget->pixelRect().center().toPoint();
+    const QPoint to =
+        (d->scale().toPixels(QPointF(13.2, 21.7)) + d->innerRect().topLeft()).toPoint();
+    QTest::touchEvent(d, finger).press(0, from, d);
+    QTRY_VERIFY(rbtest::isDragging());
+    QTest::touchEvent(d, finger).move(0, to, d);
+    QTest::touchEvent(d, finger).release(0, to, d);
+    QTRY_VERIFY(!rbtest::isDragging());
+    QCOMPARE(f.HScroll2->value(), 13);
+    QCOMPARE(f.HScroll1->value(), 22);
+}
+
+void TestZoom::pinchZooms() {
+    rb::Form1& f = load();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QPointingDevice* fingers = QTest::createTouchDevice();
+    QWidget* c = f.client();
+    QTest::touchEvent(c, fingers).press(0, QPoint(300, 300), c).press(1, QPoint(400, 300), c);
+    QTest::touchEvent(c, fingers).move(0, QPoint(250, 300), c).move(1, QPoint(450, 300), c);
+    QTest::touchEvent(c, fingers).release(0, QPoint(250, 300), c).release(1, QPoint(450, 300), c);
+    QCOMPARE(f.zoom(), 2.0); // the fingers twice as far apart
+}
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
