@@ -51,8 +51,9 @@ constexpr std::array<VectorPicture, 14> kVectorPictures = {{
 }};
 
 // Mirror partners: the second is the first turned left for right, pixel for pixel.
-constexpr std::array<std::pair<const char*, const char*>, 4> kMirrors = {{
+constexpr std::array<std::pair<const char*, const char*>, 5> kMirrors = {{
     {"preyBowLeft", "preyBowRight"},
+    {"preyPinkRight", "preyPinkLeft"},
     {"preyYellowLeft", "preyYellowRight"},
     {"predatorRight", "predatorLeft"},
     {"eatingRight", "eatingLeft"},
@@ -143,6 +144,12 @@ PictureStore::PictureStore() {
                 mirrored.setDevicePixelRatio(dpr);
                 add(QString::fromLatin1(mirror), std::move(mirrored));
             }
+        }
+        if (name == QLatin1String("predatorRight")) {
+            // Its red version: red and blue swapped.
+            QImage red = image.rgbSwapped();
+            red.setDevicePixelRatio(dpr);
+            add(QStringLiteral("predatorRightRed"), std::move(red));
         }
     }
 
