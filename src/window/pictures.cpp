@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/pictures.h"
 
+#include "window/runtime/palette.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,12 +16,6 @@
 namespace rb {
 
 namespace {
-
-// The 16 colours the two button pictures are limited to (besides full transparency).
-constexpr std::array<QRgb, 16> kButtonPalette = {
-    0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
-    0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff,
-};
 
 // The painted photographs; the file is :/photos/<name>.jpg, or <name>@2x.jpg with twice the
 // pixels across and down.
@@ -72,7 +68,8 @@ QImage renderSvg(const QString& name, QSize logicalSize, qreal dpr) {
     return image;
 }
 
-// Every pixel either fully transparent or one of the 16 palette colours, fully opaque.
+// Every pixel either fully transparent or one of the 16 palette colours, fully opaque (the two
+// button pictures).
 QImage toSixteenColours(const QImage& source) {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -83,9 +80,9 @@ QImage toSixteenColours(const QImage& source) {
                 line[x] = 0;
                 continue;
             }
-            QRgb best = kButtonPalette[0];
+            QRgb best = kPalette[0];
             int bestDistance = INT_MAX;
-            for (QRgb colour : kButtonPalette) {
+            for (QRgb colour : kPalette) {
                 const int dr = qRed(pixel) - qRed(colour);
                 const int dg = qGreen(pixel) - qGreen(colour);
                 const int db = qBlue(pixel) - qBlue(colour);

@@ -2,6 +2,7 @@
 #include "window/runtime/button.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -42,7 +43,7 @@ void Button::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool down = isDown();
-    p.fillRect(r, m_back);
+    drawBevel(p, r, m_back, down ? kButtonDown : kButtonUp);
 
     // Picture and caption centred; pressed, they shift one pixel down and right.
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
@@ -54,27 +55,14 @@ void Button::paintEvent(QPaintEvent*) {
         p.drawPixmap(QPointF(std::floor(corner.x()), std::floor(corner.y())) + shift, m_picture);
     }
     if (!text().isEmpty()) {
-        p.setPen(isEnabled() ? Qt::black : Qt::gray);
+        p.setPen(paletteColor(isEnabled() ? kBlack : kGrey));
         p.setFont(font());
         p.drawText(r.translated(shift), Qt::AlignCenter, text());
     }
     p.restore();
 
-    // Classic 3-D edge: light top-left and dark bottom-right, inverted while pressed.
-    const QColor light = down ? QColor(64, 64, 64) : Qt::white;
-    const QColor dark = down ? Qt::white : QColor(64, 64, 64);
-    p.setPen(QColor(0, 0, 0));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(light);
-    p.drawLine(1, 1, r.width() - 3, 1);
-    p.drawLine(1, 1, 1, r.height() - 3);
-    p.setPen(dark);
-    p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
-    p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
-
     if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(4, 4, -5, -5));
+        drawFocusRect(p, r.adjusted(4, 4, -4, -4));
     }
 }
 

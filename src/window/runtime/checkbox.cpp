@@ -2,6 +2,7 @@
 #include "window/runtime/checkbox.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
 
 #include <QPainter>
@@ -13,29 +14,22 @@ namespace rb {
 namespace {
 
 // The platform style for everything but the box, which it draws in the classic manner inside
-// the style's own indicator rectangle (so the caption keeps its place).
+// the style's own indicator rectangle (so the caption keeps its place), and the focus mark.
 class ClassicCheckBoxStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_FrameFocusRect) {
+            // The one focus mark, which shows on the black panel of a check box too.
+            drawFocusRect(*painter, option->rect);
+            return;
+        }
         if (element != PE_IndicatorCheckBox) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
         const QRect r = option->rect;
-        const int x1 = r.left();
-        const int y1 = r.top();
-        const int x2 = r.right();
-        const int y2 = r.bottom();
-        // Sunken edge: grey over black at the top and left, white over light grey at the
-        // bottom and right.
-        painter->fillRect(r, paletteColor(kWhite));
-        painter->fillRect(QRect(x1, y1, r.width() - 1, 1), paletteColor(kGrey));
-        painter->fillRect(QRect(x1, y1, 1, r.height() - 1), paletteColor(kGrey));
-        painter->fillRect(QRect(x1 + 1, y1 + 1, r.width() - 3, 1), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + 1, y1 + 1, 1, r.height() - 3), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), paletteColor(kLightGrey));
-        painter->fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), paletteColor(kLightGrey));
+        drawBevel(*painter, r, paletteColor(kWhite), kCheckBox);
         if (!(option->state & (State_On | State_NoChange))) {
             return;
         }

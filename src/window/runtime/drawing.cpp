@@ -57,31 +57,26 @@ void drawFocusRect(QPainter& painter, const QRect& outer, const QRegion* within)
     }
 }
 
-void drawBevel(QPainter& p, const QRect& r, bool sunken) {
+void drawBevel(QPainter& p, const QRect& r, const QColor& face, const Bevel& edge) {
     if (r.width() < 2 || r.height() < 2) {
         return;
     }
-    const QColor face = paletteColor(kLightGrey);
-    const QColor light = paletteColor(kWhite);
-    const QColor shadow = paletteColor(kGrey);
-    const QColor dark = paletteColor(kBlack);
     p.fillRect(r, face);
-    const int x1 = r.left();
-    const int y1 = r.top();
-    const int x2 = r.right();
-    const int y2 = r.bottom();
-    if (sunken) {
-        drawFrameLine(p, r, shadow);
-        return;
-    }
-    p.fillRect(QRect(x1, y1, r.width() - 1, 1), light);
-    p.fillRect(QRect(x1, y1, 1, r.height() - 1), light);
-    p.fillRect(QRect(x1, y2, r.width(), 1), dark);
-    p.fillRect(QRect(x2, y1, 1, r.height()), dark);
-    if (r.width() > 3 && r.height() > 3) {
-        p.fillRect(QRect(x1 + 1, y2 - 1, r.width() - 2, 1), shadow);
-        p.fillRect(QRect(x2 - 1, y1 + 1, 1, r.height() - 2), shadow);
-    }
+    const auto ring = [&p](const QRect& q, QRgb topLeft, QRgb bottomRight) {
+        if (q.width() < 2 || q.height() < 2) {
+            return;
+        }
+        if (topLeft != 0) {
+            p.fillRect(QRect(q.left(), q.top(), q.width() - 1, 1), QColor::fromRgb(topLeft));
+            p.fillRect(QRect(q.left(), q.top(), 1, q.height() - 1), QColor::fromRgb(topLeft));
+        }
+        if (bottomRight != 0) {
+            p.fillRect(QRect(q.left(), q.bottom(), q.width(), 1), QColor::fromRgb(bottomRight));
+            p.fillRect(QRect(q.right(), q.top(), 1, q.height()), QColor::fromRgb(bottomRight));
+        }
+    };
+    ring(r, edge.outerTopLeft, edge.outerBottomRight);
+    ring(r.adjusted(1, 1, -1, -1), edge.innerTopLeft, edge.innerBottomRight);
 }
 
 } // namespace rb

@@ -175,6 +175,7 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
         return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
     };
     const bool horizontal = orientation() == Qt::Horizontal;
+    const QColor face = paletteColor(kLightGrey);
 
     const QRect sub = part(QStyle::SC_ScrollBarSubLine);
     const QRect add = part(QStyle::SC_ScrollBarAddLine);
@@ -195,12 +196,12 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     // A moving thumb repaints only around itself: arrow buttons outside that are left alone.
     const QRegion& dirty = event->region();
     if (dirty.intersects(sub)) {
-        drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
+        drawBevel(p, sub, face, pressed(QStyle::SC_ScrollBarSubLine) ? kSunken : kRaised);
         drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
                   pressed(QStyle::SC_ScrollBarSubLine));
     }
     if (dirty.intersects(add)) {
-        drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
+        drawBevel(p, add, face, pressed(QStyle::SC_ScrollBarAddLine) ? kSunken : kRaised);
         drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
                   pressed(QStyle::SC_ScrollBarAddLine));
     }
@@ -209,11 +210,9 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     m_thumbDrawn = QRect();
     if (thumb.isValid() && maximum() > minimum()) {
         m_thumbDrawn = thumb;
-        drawBevel(p, thumb, false);
+        drawBevel(p, thumb, face, kRaised);
         if (hasFocus() && thumb.width() > 6 && thumb.height() > 6) {
-            p.setPen(QPen(paletteColor(kBlack), 1, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(thumb.adjusted(2, 2, -3, -3));
+            drawFocusRect(p, thumb.adjusted(2, 2, -2, -2));
         }
     } else if (hasFocus()) {
         // No room for a thumb: the focus marks the thumb's place between the arrows, and a

@@ -99,6 +99,7 @@ private slots:
     void scrollBarKeysActAsItsParts();
 
     void checkBoxValues();
+    void checkBoxFocusMarkShowsOnBlack();
     void buttonClickAndPicture();
     void buttonKeysClickWhenFocused_data();
     void buttonKeysClickWhenFocused();
@@ -456,6 +457,31 @@ void TestControls::checkBoxValues() {
     box.setValue(0);
     QCOMPARE(box.value(), 0);
     QCOMPARE(box.text(), QStringLiteral("auto"));
+}
+
+// The "auto" box on its black panel: its focus mark has white dots.
+void TestControls::checkBoxFocusMarkShowsOnBlack() {
+    QWidget top;
+    rb::CheckBox box(nullptr, QStringLiteral("Check1"));
+    box.setParent(&top);
+    box.setGeometry(10, 10, 49, 21); // 735 x 315 twips
+    box.setCaption(QStringLiteral("auto"));
+    box.setColors(QColor(0, 0, 0), QColor(255, 255, 255));
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    box.clearFocus();
+    const QImage before = box.grab().toImage();
+    box.setFocus();
+    QTRY_VERIFY(box.hasFocus());
+    const QImage after = box.grab().toImage();
+    int turnedWhite = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            turnedWhite +=
+                before.pixel(x, y) == qRgb(0, 0, 0) && after.pixel(x, y) == qRgb(255, 255, 255);
+        }
+    }
+    QVERIFY2(turnedWhite >= 20, qPrintable(QString::number(turnedWhite)));
 }
 
 void TestControls::buttonClickAndPicture() {
