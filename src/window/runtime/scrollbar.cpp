@@ -156,10 +156,28 @@ void ScrollBar::sliderChange(SliderChange change) {
 
 void ScrollBar::mousePressEvent(QMouseEvent* event) {
     m_mouseHeld = true; // before the press moves the value
+    if (event->button() == Qt::LeftButton) {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        m_pointer = event->position().toPoint();
+        m_pressedPart = style()->hitTestComplexControl(QStyle::CC_ScrollBar, &opt, m_pointer, this);
+    }
     QScrollBar::mousePressEvent(event);
 }
 
+void ScrollBar::mouseMoveEvent(QMouseEvent* event) {
+    if (m_pressedPart != QStyle::SC_None && m_pressedPart != QStyle::SC_ScrollBarSlider) {
+        m_pointer = event->position().toPoint();
+        update(); // the held part pops up where the pointer leaves it, and back
+    }
+    QScrollBar::mouseMoveEvent(event);
+}
+
 void ScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_pressedPart != QStyle::SC_None) {
+        m_pressedPart = QStyle::SC_None;
+        update();
+    }
     QScrollBar::mouseReleaseEvent(event);
     m_mouseHeld = false;
 }
@@ -172,7 +190,7 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
         return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
     };
     const auto pressed = [&](QStyle::SubControl sc) {
-        return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
+        return m_pressedPart == sc && part(sc).contains(m_pointer);
     };
     const bool horizontal = orientation() == Qt::Horizontal;
     const QColor face = paletteColor(kLightGrey);

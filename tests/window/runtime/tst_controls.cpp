@@ -97,6 +97,8 @@ private slots:
     void scrollBarThumbDragScrollsThenChangesOnce();
     void scrollBarKeysActAsItsParts_data();
     void scrollBarKeysActAsItsParts();
+    void scrollBarShowsThePartHeldDown_data();
+    void scrollBarShowsThePartHeldDown();
 
     void checkBoxValues();
     void checkBoxFocusMarkShowsOnBlack();
@@ -444,6 +446,49 @@ void TestControls::scrollBarKeysActAsItsParts() {
     QTest::keyClick(&bar, static_cast<Qt::Key>(key));
     QCOMPARE(bar.value(), after);
     QCOMPARE(change.count(), start == after ? 0 : 1);
+}
+
+void TestControls::scrollBarShowsThePartHeldDown_data() {
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QPoint>("offset"); // of the pixel looked at, from the part's top-left
+    QTest::addColumn<QColor>("up");
+    QTest::addColumn<QColor>("held");
+    const QColor black(0, 0, 0);
+    const QColor grey(128, 128, 128);
+    // An arrow: raised, its bottom-right edge black; held, sunken, its frame line grey.
+    const QPoint corner(12, 12);
+    QTest::addRow("left arrow") << int(QStyle::SC_ScrollBarSubLine) << corner << black << grey;
+    QTest::addRow("right arrow") << int(QStyle::SC_ScrollBarAddLine) << corner << black << grey;
+    // The track after the thumb: light grey and white dots; held, black.
+    QTest::addRow("track, grey dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(20, 2) << QColor(192, 192, 192) << black;
+    QTest::addRow("track, white dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(21, 2) << QColor(255, 255, 255) << black;
+}
+
+// The part the mouse holds down looks so until the release: an arrow sunken, the track dark.
+void TestControls::scrollBarShowsThePartHeldDown() {
+    QFETCH(int, part);
+    QFETCH(QPoint, offset);
+    QFETCH(QColor, up);
+    QFETCH(QColor, held);
+    ScrollBar bar(nullptr, QStringLiteral("HScroll1"));
+    bar.setRange(0, 32);
+    bar.setValue(5);
+    bar.resize(73, 13); // 1095 x 195 twips: arrows and thumb 13 pixels square
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    const QPoint at =
+        rbtest::subControlRect(bar, static_cast<QStyle::SubControl>(part)).topLeft() + offset;
+    const auto pixel = [&] {
+        const QImage image = bar.grab().toImage();
+        return image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint());
+    };
+    QCOMPARE(pixel(), up);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(), held);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(), up);
 }
 
 void TestControls::checkBoxValues() {
