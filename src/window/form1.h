@@ -39,8 +39,9 @@ template <Kind k> using ControlType = typename ControlTypeOf<k>::type;
 QString arrayName(const char* array, int index);
 
 // The program's one window with every control in its design state, made from the layout
-// table (layout.cpp). It also holds the window-level state that the handlers share. The
-// handlers themselves live with their subsystems and are connected by connectHandlers().
+// tables (controllist.h, layout.cpp). It also holds the window-level state that the handlers
+// share. The handlers themselves live with their subsystems and are connected by
+// connectHandlers().
 class Form1 : public Form {
     Q_OBJECT
 
