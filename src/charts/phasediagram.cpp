@@ -62,12 +62,13 @@ void picphase_DragDrop(Form1&, QObject* source, double x, double y) {
 void connectPhaseDiagram(Form1& f) {
     QObject::connect(f.Command4, &QAbstractButton::clicked, &f, [&f] { Command4_Click(f); });
     QObject::connect(f.imgtarget, &Image::mouseDown, &f, [&f] { imgtarget_MouseDown(f); });
-    f.picphase->onDragOver = [&f](QObject* source, double x, double y, DragState state) {
-        picphase_DragOver(f, source, x, y, state);
-    };
-    f.picphase->onDragDrop = [&f](QObject* source, double x, double y) {
-        picphase_DragDrop(f, source, x, y);
-    };
+    QObject::connect(f.picphase, &Container::dragOver, &f,
+                     [&f](QObject* source, double x, double y, DragState state) {
+                         picphase_DragOver(f, source, x, y, state);
+                     });
+    QObject::connect(
+        f.picphase, &Container::dragDrop, &f,
+        [&f](QObject* source, double x, double y) { picphase_DragDrop(f, source, x, y); });
 }
 
 } // namespace rb

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 namespace rb {
@@ -41,31 +42,6 @@ Qt::Alignment alignment(Align a) {
     }
 }
 
-// The design pictures of the fish arrays. They never show (start-up replaces or hides them)
-// but give the design sizes: the prey face on every prey but imgFisch1(31), which carries the
-// pink-bodied fish facing left (the mirror of preyPinkRight); a predator seen from the front,
-// 106 x 115 pixels, left blank here, on every predator but imgFisch2(7), which carries the red
-// version of the predator facing right.
-QPixmap fishDesignPicture(bool prey, int index) {
-    if (prey) {
-        if (index == 31) {
-            return QPixmap::fromImage(picture("preyPinkRight").toImage().mirrored(true, false));
-        }
-        return picture("preyFace");
-    }
-    const QPixmap predatorRight = picture("predatorRight");
-    const qreal dpr = predatorRight.devicePixelRatio();
-    QPixmap design;
-    if (index == 7) {
-        design = QPixmap::fromImage(predatorRight.toImage().rgbSwapped());
-    } else {
-        design = QPixmap(QSize(qRound(106 * dpr), qRound(115 * dpr)));
-        design.fill(Qt::transparent);
-    }
-    design.setDevicePixelRatio(dpr);
-    return design;
-}
-
 // Gives a widget-based control its place, focus and keyboard order.
 void placeWidget(Container* c, QWidget* w, const ControlRow& row) {
     c->placeTwips(w, row.place);
@@ -96,9 +72,7 @@ Form1::Form1(QWidget* parent) : Form(QStringLiteral("Form1"), parent) {
     c->setBackColor(colour(design.back));
     c->setPicture(picture(design.picture));
     setClientSizeTwips(design.clientWidth, design.clientHeight);
-    // The client area's corner 60 twips right and 630 twips down from the screen's corner
-    // puts the frame's outer corner at the screen's corner.
-    move(0, 0);
+    move(twipsToWholePixels(design.left), twipsToWholePixels(design.top));
     m_controls.insert(QStringLiteral("Form1"), c);
 
     buildControls();
@@ -123,18 +97,7 @@ void Form1::buildControls() {
     for (const char* containerName : containers) {
         auto* c = qobject_cast<Container*>(control(QLatin1String(containerName)));
         Q_ASSERT(c);
-        if (qstrcmp(containerName, "picAqua") == 0) {
-            // The fish lie below every other control of the aquarium.
-            const auto fishes = fishStacking();
-            for (auto it = fishes.rbegin(); it != fishes.rend(); ++it) {
-                const QString name = QLatin1String(*it);
-                const bool prey = name.startsWith(QLatin1String("imgFisch1"));
-                const int index = name.section(QLatin1Char('('), 1).chopped(1).toInt();
-                auto* img = new Image(c, name);
-                img->setPicture(fishDesignPicture(prey, index));
-                m_controls.insert(name, img);
-            }
-        }
+        makeArrayElements(c, containerName); // below every row of the container
         const auto rows = controlRows();
         for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
             const ControlRow& row = *it;
@@ -150,8 +113,42 @@ void Form1::buildControls() {
             m_controls.insert(name, made);
         }
     }
-    // The one design tag of the fish arrays.
-    qobject_cast<Image*>(control(QStringLiteral("imgFisch1(0)")))->setTag(QStringLiteral("1"));
+}
+
+// Makes the elements of the control arrays in a container that the table describes by their
+// array rows alone, in the order fishStacking() gives, bottom-most first.
+void Form1::makeArrayElements(Container* c, const char* containerName) {
+    const auto stacking = fishStacking();
+    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
+        const QString name = QLatin1String(*it);
+        const QString array = name.section(QLatin1Char('('), 0, 0);
+        const int index = name.section(QLatin1Char('('), 1).chopped(1).toInt();
+        const auto rows = arrayRows();
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const ArrayRow& r) {
+            return array == QLatin1String(r.name) && qstrcmp(r.container, containerName) == 0;
+        });
+        if (row == rows.end()) {
+            continue;
+        }
+        const char* pictureName = row->picture;
+        const char* tag = nullptr;
+        for (const ElementDesign& e : row->exceptions) {
+            if (e.index == index) {
+                pictureName = e.picture ? e.picture : pictureName;
+                tag = e.tag;
+            }
+        }
+        auto* img = new Image(c, name);
+        img->move(static_cast<float>(row->place.left), static_cast<float>(row->place.top));
+        if (!pictureName) {
+            img->setDesignSize(row->place.width, row->place.height);
+        }
+        img->setPicture(picture(pictureName));
+        if (tag) {
+            img->setTag(QString::fromUtf8(tag));
+        }
+        m_controls.insert(name, img);
+    }
 }
 
 // Makes one control of the layout table in its container.
@@ -254,69 +251,22 @@ QObject* Form1::makeControl(Container* c, const ControlRow& row) {
     return nullptr;
 }
 
+void Form1::noSuchControl(const QString& name) {
+    qFatal("Form1: the layout makes no control %s of the kind its row names", qPrintable(name));
+}
+
+// Every member bound to its control; an element row whose kind is not its array's, or whose
+// index lies outside it, does not compile.
 void Form1::bindControls() {
-    bind(cmdEnde, QStringLiteral("cmdEnde"));
-    bind(cmdZyk, QStringLiteral("cmdZyk"));
-    bind(cmdKleinZyklus, QStringLiteral("cmdKleinZyklus"));
-    bind(cmdfix, QStringLiteral("cmdfix"));
-    bind(cmdlabil, QStringLiteral("cmdlabil"));
-    bind(Timer1, QStringLiteral("Timer1"));
-
-    bind(Picture3, QStringLiteral("Picture3"));
-    bind(Command5, QStringLiteral("Command5"));
-    bind(Command1, QStringLiteral("Command1"));
-    bind(Command2, QStringLiteral("Command2"));
-    bind(txtTime, QStringLiteral("txtTime"));
-    bind(HScroll3, QStringLiteral("HScroll3"));
-    bind(HScroll2, QStringLiteral("HScroll2"));
-    bind(txtFisch2, QStringLiteral("txtFisch2"));
-    bind(HScroll1, QStringLiteral("HScroll1"));
-    bind(txtFisch1, QStringLiteral("txtFisch1"));
-    bind(txtF1p, QStringLiteral("txtF1p"));
-    bind(VScroll1, QStringLiteral("VScroll1"));
-    bind(Text2, QStringLiteral("Text2"));
-    bind(Text4, QStringLiteral("Text4"));
-    bind(Text3, QStringLiteral("Text3"));
-    bind(Check1, QStringLiteral("Check1"));
-    bind(picAqua, QStringLiteral("picAqua"));
-    bind(Picture2, QStringLiteral("Picture2"));
-    bind(Picture1, QStringLiteral("Picture1"));
-    bind(Image6, QStringLiteral("Image6"));
-    bind(Image5, QStringLiteral("Image5"));
-    bind(Image4, QStringLiteral("Image4"));
-    bind(Image3, QStringLiteral("Image3"));
-    bind(Line1, QStringLiteral("Line1"));
-    bind(Label1, QStringLiteral("Label1"));
-    bind(Image2, QStringLiteral("Image2"));
-
-    bind(Text1, QStringLiteral("Text1"));
-    bind(txtxr, QStringLiteral("txtxr"));
-    bind(txtFisch1Bestand, QStringLiteral("txtFisch1Bestand"));
-    bind(txtFisch2Bestand, QStringLiteral("txtFisch2Bestand"));
-    bindArray(imgfress, "imgfress");
-    bindArray(imgFisch1, "imgFisch1");
-    bindArray(imgFisch2, "imgFisch2");
-    bindArray(bildfisch, "bildfisch");
-    bindArray(Image1, "Image1");
-
-    bind(Command3, QStringLiteral("Command3"));
-    bind(HScroll4, QStringLiteral("HScroll4"));
-    bind(picDiagramm, QStringLiteral("picDiagramm"));
-
-    bind(txtyo, QStringLiteral("txtyo"));
-    bind(picphase, QStringLiteral("picphase"));
-    bind(Command4, QStringLiteral("Command4"));
-    bind(imgtarget, QStringLiteral("imgtarget"));
-
-    bind(txtF2W, QStringLiteral("txtF2W"));
-    bind(VScroll2, QStringLiteral("VScroll2"));
-    bind(txtF2fress, QStringLiteral("txtF2fress"));
-    bind(VScroll3, QStringLiteral("VScroll3"));
-    bind(txtF2sterb, QStringLiteral("txtF2sterb"));
-    bind(VScroll4, QStringLiteral("VScroll4"));
-    bind(Label6, QStringLiteral("Label6"));
-    bind(Label4, QStringLiteral("Label4"));
-    bind(Label8, QStringLiteral("Label8"));
+#define RB_MENU(NAME, CAPTION, DESCRIPTION) bind(NAME, QStringLiteral(#NAME));
+#define RB_CONTROL(NAME, KIND, ...) bind(NAME, QStringLiteral(#NAME));
+#define RB_ARRAY(NAME, KIND, COUNT, ...) bindArray(NAME, #NAME);
+#define RB_ELEMENT(ARRAY, INDEX, KIND, ...)                                                        \
+    static_assert(std::is_same_v<decltype(ARRAY)::value_type, ControlType<Kind::KIND>*>,           \
+                  #ARRAY "(" #INDEX "): not of its array's kind");                                 \
+    static_assert(INDEX < std::tuple_size_v<decltype(ARRAY)>,                                      \
+                  #ARRAY "(" #INDEX "): no such element");
+#include "window/controllist.h"
 }
 
 void Form1::setTabOrder() {

@@ -6,13 +6,14 @@
 #include <QColor>
 #include <QPointF>
 
+#include <array>
 #include <span>
 
 namespace rb {
 
 // The design of the window Form1 as data: one row a control, every property the window's
-// layout gives it, and its accessible name and description. layout.cpp holds the tables;
-// buildForm() in form1.cpp makes the window from them.
+// layout gives it, and its accessible name and description. controllist.h lists the rows,
+// layout.cpp makes the tables of them; Form1 (form1.cpp) makes the window from the tables.
 
 enum class Kind {
     PictureBox,
@@ -64,6 +65,27 @@ struct ControlRow {
     QPointF lineFrom = {}, lineTo = {}; // lines, in twips
 };
 
+// An element of a control array that differs from the array's design: its picture (null: the
+// array's) and its Tag.
+struct ElementDesign {
+    int index = -1; // -1: none
+    const char* picture = nullptr;
+    const char* tag = nullptr;
+};
+
+// A control array. Without a container its elements are rows of the control table; with one,
+// the array's elements 0..count-1 are made in that container from this row alone, stacked as
+// fishStacking() says.
+struct ArrayRow {
+    const char* name; // "imgFisch1"
+    Kind kind;
+    int count;
+    const char* container = nullptr;
+    Twips place = {}; // of every element; an element without a picture has this size
+    const char* picture = nullptr;
+    std::array<ElementDesign, 2> exceptions = {};
+};
+
 struct MenuRow {
     const char* name;
     const char* caption;
@@ -78,12 +100,17 @@ struct WindowDesign {
     const char* icon;
     FontDesign font;
     const char* language; // of every text in the window, also those Qt supplies
+    // The frame's outer corner on the screen, twips; the client area's corner then lies 60
+    // twips right of it and 630 twips down.
+    double left, top;
 };
 
 const WindowDesign& windowDesign();
 std::span<const MenuRow> menuRows();
 // Every control, container by container, topmost first within each container.
 std::span<const ControlRow> controlRows();
+// Every control array.
+std::span<const ArrayRow> arrayRows();
 // The fish pictures of the aquarium, topmost first; the aquarium's other images and text
 // boxes lie above all of them.
 std::span<const char* const> fishStacking();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/pictures.h"
 
+#include "window/runtime/palette.h"
 #include "window/runtime/picturezoom.h"
 
 #include <QGuiApplication>
@@ -16,12 +17,6 @@
 namespace rb {
 
 namespace {
-
-// The 16 colours the two button pictures are limited to (besides full transparency).
-constexpr std::array<QRgb, 16> kButtonPalette = {
-    0xff000000, 0xff000080, 0xff008000, 0xff008080, 0xff800000, 0xff800080, 0xff808000, 0xffc0c0c0,
-    0xff808080, 0xff0000ff, 0xff00ff00, 0xff00ffff, 0xffff0000, 0xffff00ff, 0xffffff00, 0xffffffff,
-};
 
 // The painted photographs; the file is :/photos/<name>.jpg, or <name>@2x.jpg with twice the
 // pixels across and down.
@@ -53,8 +48,9 @@ constexpr std::array<VectorPicture, 14> kVectorPictures = {{
 }};
 
 // Mirror partners: the second is the first turned left for right, pixel for pixel.
-constexpr std::array<std::pair<const char*, const char*>, 4> kMirrors = {{
+constexpr std::array<std::pair<const char*, const char*>, 5> kMirrors = {{
     {"preyBowLeft", "preyBowRight"},
+    {"preyPinkRight", "preyPinkLeft"},
     {"preyYellowLeft", "preyYellowRight"},
     {"predatorRight", "predatorLeft"},
     {"eatingRight", "eatingLeft"},
@@ -73,7 +69,8 @@ QImage renderSvg(const QString& name, QSize logicalSize, qreal dpr) {
     return image;
 }
 
-// Every pixel either fully transparent or one of the 16 palette colours, fully opaque.
+// Every pixel either fully transparent or one of the 16 palette colours, fully opaque (the two
+// button pictures).
 QImage toSixteenColours(const QImage& source) {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -84,9 +81,9 @@ QImage toSixteenColours(const QImage& source) {
                 line[x] = 0;
                 continue;
             }
-            QRgb best = kButtonPalette[0];
+            QRgb best = kPalette[0];
             int bestDistance = INT_MAX;
-            for (QRgb colour : kButtonPalette) {
+            for (QRgb colour : kPalette) {
                 const int dr = qRed(pixel) - qRed(colour);
                 const int dg = qGreen(pixel) - qGreen(colour);
                 const int db = qBlue(pixel) - qBlue(colour);
@@ -161,6 +158,17 @@ PictureStore::PictureStore() {
                     return made;
                 });
             }
+        }
+        if (name == QLatin1String("predatorRight")) {
+            // Its red version: red and blue swapped.
+            QImage red = image.rgbSwapped();
+            red.setDevicePixelRatio(dpr);
+            add(QStringLiteral("predatorRightRed"), std::move(red));
+            setPictureSource(m_entries.back().pixmap, [render](QSize logical, qreal at) {
+                QImage made = render(logical, at).rgbSwapped();
+                made.setDevicePixelRatio(at);
+                return made;
+            });
         }
     }
 

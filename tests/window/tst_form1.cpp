@@ -115,6 +115,8 @@ private slots:
     void absolutePlaces_data();
     void absolutePlaces();
     void startUpGivesImage4ItsPictureAndEveryFishItsTag();
+    void fishDesignPictures_data();
+    void fishDesignPictures();
     void fishKeepTheirPlacesInTheAquarium();
     void timer();
     void hiddenPictureStoreNeverShows();
@@ -322,6 +324,31 @@ void TestForm1::startUpGivesImage4ItsPictureAndEveryFishItsTag() {
     for (std::size_t k = 1; k < f.imgFisch2.size(); ++k) {
         QCOMPARE(f.imgFisch2[k]->tag(), QStringLiteral("1"));
     }
+}
+
+void TestForm1::fishDesignPictures_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("picture"); // empty: none
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("imgFisch1(1)") << "imgFisch1(1)"
+                                  << "preyFace" << QSize(63, 61);
+    QTest::addRow("imgFisch1(31)") << "imgFisch1(31)"
+                                   << "preyPinkLeft" << QSize(58, 64);
+    QTest::addRow("imgFisch2(7)") << "imgFisch2(7)"
+                                  << "predatorRightRed" << QSize(100, 98);
+    QTest::addRow("imgFisch2(3)") << "imgFisch2(3)" << QString() << QSize(106, 115);
+}
+
+// Before start-up every fish has its design picture and size, in the aquarium's corner.
+void TestForm1::fishDesignPictures() {
+    QFETCH(QString, name);
+    QFETCH(QString, picture);
+    QFETCH(QSize, size);
+    const auto* fish = m_design->findChild<rb::Image*>(name);
+    QVERIFY(fish);
+    QVERIFY(picture.isEmpty() ? fish->picture().isNull()
+                              : samePicture(fish->picture(), qPrintable(picture)));
+    QCOMPARE(absoluteRect(*m_design, name), QRect(QPoint(1, 1), size));
 }
 
 void TestForm1::fishKeepTheirPlacesInTheAquarium() {

@@ -113,6 +113,7 @@ private slots:
     void surroundingsTransparent();
     void mirrorPairs_data();
     void mirrorPairs();
+    void redPredator();
     void facing_data();
     void facing();
     void buttonColours_data();
@@ -126,12 +127,16 @@ void TestPictures::sizes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     const QList<std::pair<const char*, QSize>> table = {
-        {"reefBackdrop", {1680, 1303}}, {"reefAquarium", {700, 543}},  {"appIcon", {96, 93}},
-        {"preyFace", {63, 61}},         {"preyBowLeft", {62, 64}},     {"preyBowRight", {62, 64}},
-        {"preyYellowLeft", {58, 64}},   {"preyYellowRight", {58, 64}}, {"preyPinkRight", {58, 64}},
-        {"fishOrangeLeft", {62, 64}},   {"predatorRight", {100, 98}},  {"predatorLeft", {100, 98}},
-        {"eatingRight", {140, 137}},    {"eatingLeft", {140, 137}},    {"targetCross", {27, 26}},
-        {"startArrow", {32, 32}},       {"stopSign", {32, 32}},        {"startArrow16", {16, 16}},
+        {"reefBackdrop", {1680, 1303}}, {"reefAquarium", {700, 543}},
+        {"appIcon", {96, 93}},          {"preyFace", {63, 61}},
+        {"preyBowLeft", {62, 64}},      {"preyBowRight", {62, 64}},
+        {"preyYellowLeft", {58, 64}},   {"preyYellowRight", {58, 64}},
+        {"preyPinkRight", {58, 64}},    {"preyPinkLeft", {58, 64}},
+        {"fishOrangeLeft", {62, 64}},   {"predatorRight", {100, 98}},
+        {"predatorLeft", {100, 98}},    {"predatorRightRed", {100, 98}},
+        {"eatingRight", {140, 137}},    {"eatingLeft", {140, 137}},
+        {"targetCross", {27, 26}},      {"startArrow", {32, 32}},
+        {"stopSign", {32, 32}},         {"startArrow16", {16, 16}},
         {"stopSign16", {16, 16}},       {"clockFace", {123, 121}},
     };
     for (const auto& [name, size] : table)
@@ -148,8 +153,8 @@ void TestPictures::sizes() {
 
 void TestPictures::namesAreComplete() {
     const QStringList names = PictureStore::instance().names();
-    QCOMPARE(names.size(), 20);
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 20);
+    QCOMPARE(names.size(), 22);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 22);
 }
 
 void TestPictures::photographsAreOpaque_data() {
@@ -269,6 +274,7 @@ void TestPictures::mirrorPairs_data() {
                                 << QStringLiteral("preyYellowRight");
     QTest::addRow("predator") << QStringLiteral("predatorRight") << QStringLiteral("predatorLeft");
     QTest::addRow("eating") << QStringLiteral("eatingRight") << QStringLiteral("eatingLeft");
+    QTest::addRow("preyPink") << QStringLiteral("preyPinkRight") << QStringLiteral("preyPinkLeft");
 }
 
 void TestPictures::mirrorPairs() {
@@ -285,6 +291,14 @@ void TestPictures::mirrorPairs() {
                 QFAIL(qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
         }
     }
+}
+
+// The red predator is predatorRight with red and blue swapped, pixel for pixel.
+void TestPictures::redPredator() {
+    const QImage a = imageOf(QStringLiteral("predatorRight"));
+    const QImage red = imageOf(QStringLiteral("predatorRightRed"));
+    QCOMPARE(red, a.rgbSwapped());
+    QVERIFY(red != a);
 }
 
 void TestPictures::facing_data() {

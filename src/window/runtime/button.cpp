@@ -2,6 +2,7 @@
 #include "window/runtime/button.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
 #include "window/runtime/picturezoom.h"
 #include "window/runtime/userscale.h"
 
@@ -44,7 +45,7 @@ void Button::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool down = isDown();
-    p.fillRect(r, m_back);
+    drawBevel(p, r, m_back, down ? kButtonDown : kButtonUp);
     const int t = zoomedPixels(1); // one design pixel at the zoom
     const int w = r.width();
     const int h = r.height();
@@ -60,29 +61,14 @@ void Button::paintEvent(QPaintEvent*) {
         p.drawPixmap(QPointF(std::floor(corner.x()), std::floor(corner.y())) + shift, shown);
     }
     if (!text().isEmpty()) {
-        p.setPen(isEnabled() ? Qt::black : Qt::gray);
+        p.setPen(paletteColor(isEnabled() ? kBlack : kGrey));
         p.setFont(font());
         p.drawText(r.translated(shift), Qt::AlignCenter, text());
     }
     p.restore();
 
-    // Classic 3-D edge: light top-left and dark bottom-right, inverted while pressed.
-    const QColor light = down ? QColor(64, 64, 64) : Qt::white;
-    const QColor dark = down ? Qt::white : QColor(64, 64, 64);
-    const QColor black(0, 0, 0);
-    p.fillRect(QRect(0, 0, w, t), black);
-    p.fillRect(QRect(0, h - t, w, t), black);
-    p.fillRect(QRect(0, 0, t, h), black);
-    p.fillRect(QRect(w - t, 0, t, h), black);
-    p.fillRect(QRect(t, t, w - 3 * t, t), light);
-    p.fillRect(QRect(t, t, t, h - 3 * t), light);
-    p.fillRect(QRect(t, h - 2 * t, w - 2 * t, t), dark);
-    p.fillRect(QRect(w - 2 * t, t, t, h - 2 * t), dark);
-
     if (hasFocus()) {
-        const int inset = 4 * t;
-        p.setPen(QPen(Qt::black, t, Qt::DotLine));
-        p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
+        drawFocusRect(p, r.adjusted(4 * t, 4 * t, -4 * t, -4 * t));
     }
 }
 

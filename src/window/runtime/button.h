@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "window/runtime/palette.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
@@ -31,7 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QColor m_back = QColor(192, 192, 192);
+    QColor m_back = paletteColor(kLightGrey);
     QPixmap m_picture;
 };
 

@@ -2,6 +2,7 @@
 #include "window/runtime/checkbox.h"
 
 #include "window/runtime/container.h"
+#include "window/runtime/drawing.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/userscale.h"
 
@@ -16,7 +17,7 @@ namespace rb {
 namespace {
 
 // The platform style for everything but the box, which it draws in the classic manner inside
-// the style's own indicator rectangle (so the caption keeps its place).
+// the style's own indicator rectangle (so the caption keeps its place), and the focus mark.
 class ClassicCheckBoxStyle : public QProxyStyle {
 public:
     // The box grows with the form's zoom.
@@ -32,27 +33,18 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
+        if (element == PE_FrameFocusRect) {
+            // The one focus mark, which shows on the black panel of a check box too.
+            drawFocusRect(*painter, option->rect);
+            return;
+        }
         if (element != PE_IndicatorCheckBox) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
         const QRect r = option->rect;
-        const int x1 = r.left();
-        const int y1 = r.top();
-        const int x2 = r.right();
-        const int y2 = r.bottom();
-        // Sunken edge: grey over black at the top and left, white over light grey at the
-        // bottom and right.
+        drawBevel(*painter, r, paletteColor(kWhite), kCheckBox);
         const int t = zoomedPixels(1); // one design pixel at the zoom
-        painter->fillRect(r, paletteColor(kWhite));
-        painter->fillRect(QRect(x1, y1, r.width() - t, t), paletteColor(kGrey));
-        painter->fillRect(QRect(x1, y1, t, r.height() - t), paletteColor(kGrey));
-        painter->fillRect(QRect(x1 + t, y1 + t, r.width() - 3 * t, t), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + t, y1 + t, t, r.height() - 3 * t), paletteColor(kBlack));
-        painter->fillRect(QRect(x1 + t, y2 - 2 * t + 1, r.width() - 2 * t, t),
-                          paletteColor(kLightGrey));
-        painter->fillRect(QRect(x2 - 2 * t + 1, y1 + t, t, r.height() - 2 * t),
-                          paletteColor(kLightGrey));
         if (!(option->state & (State_On | State_NoChange))) {
             return;
         }

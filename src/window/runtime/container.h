@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace rb {
@@ -83,13 +82,14 @@ public:
     // widget children (text boxes, picture boxes) cover is left out.
     void invalidate(const QRect& area);
 
-    // Drop target handlers; a container without them ignores drags. x and y are in the
-    // container's units.
-    std::function<void(QObject* source, double x, double y, DragState state)> onDragOver;
-    std::function<void(QObject* source, double x, double y)> onDragDrop;
-
     // A point in widget pixels in the container's units (inverse of child placement).
     QPointF toUserUnits(QPointF widgetPixel) const;
+
+signals:
+    // A drag (Drag) of `source` entering, moving over or leaving the container, and its drop
+    // there; x and y are in the container's units. A container nobody listens to ignores drags.
+    void dragOver(QObject* source, double x, double y, rb::DragState state);
+    void dragDrop(QObject* source, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -122,12 +122,12 @@ Drag::Target Drag::targetAt(QPoint globalPos) const {
 }
 
 void Drag::sendOver(const Target& target, QPoint globalPos, DragState state) {
-    if (!target.container || !target.control || !target.container->onDragOver) {
+    if (!target.container || !target.control) {
         return;
     }
     const QPointF user =
         target.container->toUserUnits(target.container->mapFromGlobal(QPointF(globalPos)));
-    target.container->onDragOver(m_source, user.x(), user.y(), state);
+    emit target.container->dragOver(m_source, user.x(), user.y(), state);
 }
 
 void Drag::moveTo(QPoint globalPos) {
@@ -155,10 +155,10 @@ void Drag::dropAt(QPoint globalPos) {
     const Target target = targetAt(globalPos);
     QPointer<LightControl> source = m_source;
     finish();
-    if (target.container && target.control && target.container->onDragDrop && source) {
+    if (target.container && target.control && source) {
         const QPointF user =
             target.container->toUserUnits(target.container->mapFromGlobal(QPointF(globalPos)));
-        target.container->onDragDrop(source, user.x(), user.y());
+        emit target.container->dragDrop(source, user.x(), user.y());
     }
 }
 

@@ -12,8 +12,8 @@ namespace rb {
 
 // Drag and drop under program control. Drag::begin() starts a drag of a control while a
 // mouse button is held: an outline rectangle of the control's size follows the pointer, the
-// control under the pointer receives DragOver (enter, over, leave) on every move and DragDrop
-// on release, with the point in that control's units. Only containers with handlers react;
+// container under the pointer emits dragOver (enter, over, leave) on every move and dragDrop
+// on release, with the point in that container's units. Only containers emit them;
 // any other control under the pointer (a child picture, a button, a text box) ignores both,
 // and a release outside the window drops nowhere. A drag belongs to the source's window and
 // ends with its drop, its cancel or the window.

@@ -59,33 +59,30 @@ void drawFocusRect(QPainter& painter, const QRect& outer, const QRegion* within)
     }
 }
 
-void drawBevel(QPainter& p, const QRect& r, bool sunken) {
+void drawBevel(QPainter& p, const QRect& r, const QColor& face, const Bevel& edge) {
     if (r.width() < 2 || r.height() < 2) {
         return;
     }
-    const QColor face = paletteColor(kLightGrey);
-    const QColor light = paletteColor(kWhite);
-    const QColor shadow = paletteColor(kGrey);
-    const QColor dark = paletteColor(kBlack);
     p.fillRect(r, face);
-    const int x1 = r.left();
-    const int y1 = r.top();
-    const int x2 = r.right();
-    const int y2 = r.bottom();
-    if (sunken) {
-        drawFrameLine(p, r, shadow);
-        return;
-    }
-    // Edges one design pixel wide at the zoom.
+    // Rings one design pixel wide at the form's zoom.
     const int t = zoomedPixels(1);
-    p.fillRect(QRect(x1, y1, r.width() - t, t), light);
-    p.fillRect(QRect(x1, y1, t, r.height() - t), light);
-    p.fillRect(QRect(x1, y2 - t + 1, r.width(), t), dark);
-    p.fillRect(QRect(x2 - t + 1, y1, t, r.height()), dark);
-    if (r.width() > 3 * t && r.height() > 3 * t) {
-        p.fillRect(QRect(x1 + t, y2 - 2 * t + 1, r.width() - 2 * t, t), shadow);
-        p.fillRect(QRect(x2 - 2 * t + 1, y1 + t, t, r.height() - 2 * t), shadow);
-    }
+    const auto ring = [&p, t](const QRect& q, QRgb topLeft, QRgb bottomRight) {
+        if (q.width() < 2 * t || q.height() < 2 * t) {
+            return;
+        }
+        if (topLeft != 0) {
+            p.fillRect(QRect(q.left(), q.top(), q.width() - t, t), QColor::fromRgb(topLeft));
+            p.fillRect(QRect(q.left(), q.top(), t, q.height() - t), QColor::fromRgb(topLeft));
+        }
+        if (bottomRight != 0) {
+            p.fillRect(QRect(q.left(), q.bottom() - t + 1, q.width(), t),
+                       QColor::fromRgb(bottomRight));
+            p.fillRect(QRect(q.right() - t + 1, q.top(), t, q.height()),
+                       QColor::fromRgb(bottomRight));
+        }
+    };
+    ring(r, edge.outerTopLeft, edge.outerBottomRight);
+    ring(r.adjusted(t, t, -t, -t), edge.innerTopLeft, edge.innerBottomRight);
 }
 
 } // namespace rb

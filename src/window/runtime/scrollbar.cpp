@@ -47,7 +47,8 @@ void drawArrow(QPainter& p, const QRect& r, Qt::ArrowType direction, bool enable
     const int size = std::max(2, std::min(r.width(), r.height()) / 4);
     QPointF c = QRectF(r).center();
     if (sunken) {
-        c += QPointF(1, 1);
+        const double t = zoomedPixels(1); // one design pixel at the zoom
+        c += QPointF(t, t);
     }
     QPolygonF tri;
     switch (direction) {
@@ -157,10 +158,28 @@ void ScrollBar::sliderChange(SliderChange change) {
 
 void ScrollBar::mousePressEvent(QMouseEvent* event) {
     m_mouseHeld = true; // before the press moves the value
+    if (event->button() == Qt::LeftButton) {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        m_pointer = event->position().toPoint();
+        m_pressedPart = style()->hitTestComplexControl(QStyle::CC_ScrollBar, &opt, m_pointer, this);
+    }
     QScrollBar::mousePressEvent(event);
 }
 
+void ScrollBar::mouseMoveEvent(QMouseEvent* event) {
+    if (m_pressedPart != QStyle::SC_None && m_pressedPart != QStyle::SC_ScrollBarSlider) {
+        m_pointer = event->position().toPoint();
+        update(); // the held part pops up where the pointer leaves it, and back
+    }
+    QScrollBar::mouseMoveEvent(event);
+}
+
 void ScrollBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_pressedPart != QStyle::SC_None) {
+        m_pressedPart = QStyle::SC_None;
+        update();
+    }
     QScrollBar::mouseReleaseEvent(event);
     m_mouseHeld = false;
 }
@@ -173,9 +192,10 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
         return style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, this);
     };
     const auto pressed = [&](QStyle::SubControl sc) {
-        return (opt.activeSubControls & sc) && (opt.state & QStyle::State_Sunken);
+        return m_pressedPart == sc && part(sc).contains(m_pointer);
     };
     const bool horizontal = orientation() == Qt::Horizontal;
+    const QColor face = paletteColor(kLightGrey);
 
     const QRect sub = part(QStyle::SC_ScrollBarSubLine);
     const QRect add = part(QStyle::SC_ScrollBarAddLine);
@@ -196,12 +216,12 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     // A moving thumb repaints only around itself: arrow buttons outside that are left alone.
     const QRegion& dirty = event->region();
     if (dirty.intersects(sub)) {
-        drawBevel(p, sub, pressed(QStyle::SC_ScrollBarSubLine));
+        drawBevel(p, sub, face, pressed(QStyle::SC_ScrollBarSubLine) ? kSunken : kRaised);
         drawArrow(p, sub, horizontal ? Qt::LeftArrow : Qt::UpArrow, isEnabled(),
                   pressed(QStyle::SC_ScrollBarSubLine));
     }
     if (dirty.intersects(add)) {
-        drawBevel(p, add, pressed(QStyle::SC_ScrollBarAddLine));
+        drawBevel(p, add, face, pressed(QStyle::SC_ScrollBarAddLine) ? kSunken : kRaised);
         drawArrow(p, add, horizontal ? Qt::RightArrow : Qt::DownArrow, isEnabled(),
                   pressed(QStyle::SC_ScrollBarAddLine));
     }
@@ -210,12 +230,10 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     m_thumbDrawn = QRect();
     if (thumb.isValid() && maximum() > minimum()) {
         m_thumbDrawn = thumb;
-        drawBevel(p, thumb, false);
+        drawBevel(p, thumb, face, kRaised);
         const int t = zoomedPixels(1); // one design pixel at the zoom
         if (hasFocus() && thumb.width() > 6 * t && thumb.height() > 6 * t) {
-            p.setPen(QPen(paletteColor(kBlack), t, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(thumb.adjusted(2 * t, 2 * t, -2 * t - 1, -2 * t - 1));
+            drawFocusRect(p, thumb.adjusted(2 * t, 2 * t, -2 * t, -2 * t));
         }
     } else if (hasFocus()) {
         // No room for a thumb: the focus marks the thumb's place between the arrows, and a

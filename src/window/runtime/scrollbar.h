@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QScrollBar>
+#include <QStyle>
 
 namespace rb {
 
@@ -36,7 +37,8 @@ signals:
 
 protected:
     // The classic look: raised arrow buttons, a dotted track and a square raised thumb, so the
-    // thumb reads clearly even on the smallest bars.
+    // thumb reads clearly even on the smallest bars. While the mouse holds an arrow down it is
+    // sunken, and the part of the track it holds is black, as long as the pointer stays on it.
     void paintEvent(QPaintEvent* event) override;
     // Right and Down act as the right or lower arrow, Left and Up as the left or upper one,
     // Page Up and Page Down as a click on the track before or after the thumb, Home and End go
@@ -48,6 +50,7 @@ protected:
     void sliderChange(SliderChange change) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     int toValue(int qtValue) const;
@@ -63,6 +66,10 @@ private:
     bool m_settingFromCode = false;
     QRect m_thumbDrawn; // where the last paint drew the thumb; empty: none drawn
     bool m_mouseHeld = false;
+    // The part the mouse holds down (Qt tells its own only to its own drawing) and where the
+    // pointer is, in the bar's pixels.
+    QStyle::SubControl m_pressedPart = QStyle::SC_None;
+    QPoint m_pointer;
 };
 
 } // namespace rb

@@ -97,8 +97,11 @@ private slots:
     void scrollBarThumbDragScrollsThenChangesOnce();
     void scrollBarKeysActAsItsParts_data();
     void scrollBarKeysActAsItsParts();
+    void scrollBarShowsThePartHeldDown_data();
+    void scrollBarShowsThePartHeldDown();
 
     void checkBoxValues();
+    void checkBoxFocusMarkShowsOnBlack();
     void buttonClickAndPicture();
     void buttonKeysClickWhenFocused_data();
     void buttonKeysClickWhenFocused();
@@ -445,6 +448,49 @@ void TestControls::scrollBarKeysActAsItsParts() {
     QCOMPARE(change.count(), start == after ? 0 : 1);
 }
 
+void TestControls::scrollBarShowsThePartHeldDown_data() {
+    QTest::addColumn<int>("part");
+    QTest::addColumn<QPoint>("offset"); // of the pixel looked at, from the part's top-left
+    QTest::addColumn<QColor>("up");
+    QTest::addColumn<QColor>("held");
+    const QColor black(0, 0, 0);
+    const QColor grey(128, 128, 128);
+    // An arrow: raised, its bottom-right edge black; held, sunken, its frame line grey.
+    const QPoint corner(12, 12);
+    QTest::addRow("left arrow") << int(QStyle::SC_ScrollBarSubLine) << corner << black << grey;
+    QTest::addRow("right arrow") << int(QStyle::SC_ScrollBarAddLine) << corner << black << grey;
+    // The track after the thumb: light grey and white dots; held, black.
+    QTest::addRow("track, grey dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(20, 2) << QColor(192, 192, 192) << black;
+    QTest::addRow("track, white dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(21, 2) << QColor(255, 255, 255) << black;
+}
+
+// The part the mouse holds down looks so until the release: an arrow sunken, the track dark.
+void TestControls::scrollBarShowsThePartHeldDown() {
+    QFETCH(int, part);
+    QFETCH(QPoint, offset);
+    QFETCH(QColor, up);
+    QFETCH(QColor, held);
+    ScrollBar bar(nullptr, QStringLiteral("HScroll1"));
+    bar.setRange(0, 32);
+    bar.setValue(5);
+    bar.resize(73, 13); // 1095 x 195 twips: arrows and thumb 13 pixels square
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    const QPoint at =
+        rbtest::subControlRect(bar, static_cast<QStyle::SubControl>(part)).topLeft() + offset;
+    const auto pixel = [&] {
+        const QImage image = bar.grab().toImage();
+        return image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint());
+    };
+    QCOMPARE(pixel(), up);
+    QTest::mousePress(&bar, Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(), held);
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
+    QCOMPARE(pixel(), up);
+}
+
 void TestControls::checkBoxValues() {
     rb::CheckBox box(nullptr, QStringLiteral("Check1"));
     box.setCaption(QStringLiteral("auto"));
@@ -456,6 +502,31 @@ void TestControls::checkBoxValues() {
     box.setValue(0);
     QCOMPARE(box.value(), 0);
     QCOMPARE(box.text(), QStringLiteral("auto"));
+}
+
+// The "auto" box on its black panel: its focus mark has white dots.
+void TestControls::checkBoxFocusMarkShowsOnBlack() {
+    QWidget top;
+    rb::CheckBox box(nullptr, QStringLiteral("Check1"));
+    box.setParent(&top);
+    box.setGeometry(10, 10, 49, 21); // 735 x 315 twips
+    box.setCaption(QStringLiteral("auto"));
+    box.setColors(QColor(0, 0, 0), QColor(255, 255, 255));
+    top.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&top));
+    box.clearFocus();
+    const QImage before = box.grab().toImage();
+    box.setFocus();
+    QTRY_VERIFY(box.hasFocus());
+    const QImage after = box.grab().toImage();
+    int turnedWhite = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            turnedWhite +=
+                before.pixel(x, y) == qRgb(0, 0, 0) && after.pixel(x, y) == qRgb(255, 255, 255);
+        }
+    }
+    QVERIFY2(turnedWhite >= 20, qPrintable(QString::number(turnedWhite)));
 }
 
 void TestControls::buttonClickAndPicture() {

@@ -66,13 +66,14 @@ void TestDragDrop::init() {
     m_button = new rb::Button(m_diagram, QStringLiteral("Command4"));
     m_diagram->placeTwips(m_button, {4800, 0, 375, 315});
     connect(m_marker, &rb::Image::mouseDown, m_marker, &rb::Image::drag);
-    m_diagram->onDragOver = [this](QObject*, double x, double y, DragState s) {
-        m_events.append({QStringLiteral("over"), x, y, s});
-    };
-    m_diagram->onDragDrop = [this](QObject* source, double x, double y) {
+    connect(m_diagram, &rb::Container::dragOver, this,
+            [this](QObject*, double x, double y, DragState s) {
+                m_events.append({QStringLiteral("over"), x, y, s});
+            });
+    connect(m_diagram, &rb::Container::dragDrop, this, [this](QObject* source, double x, double y) {
         QCOMPARE(source, m_marker);
         m_events.append({QStringLiteral("drop"), x, y, DragState::Over});
-    };
+    });
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     m_events.clear();
