@@ -7,7 +7,7 @@ PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps deps-run deps-test deps-lint deps-docs deps-monkey configure build run test \
-        bench clean asan-test monkey lint format format-check fuzz install package
+        bench clean asan-test mutate monkey lint format format-check fuzz install package
 
 all: build
 
@@ -49,6 +49,14 @@ asan-test: deps-test
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# Mutation testing: each plausible fault of tools/mutate/mutants.txt put into a scratch copy
+# of the sources in build-mutate/, rebuilt and tested; prints the share of faults the suite
+# catches per source folder and the ones it misses (MUTANTS=regex picks some). Slow: not part
+# of `make test`.
+MUTANTS ?=
+mutate: deps-test
+	@tools/mutate/mutate.sh build-mutate '$(MUTANTS)'
 
 # The monkey: random real input (clicks, drags, keys, absurd texts typed and pasted, resizes,
 # start/stop bursts, menus, close requests) to the sanitizer build on a virtual X server for

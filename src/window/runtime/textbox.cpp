@@ -9,10 +9,20 @@
 
 namespace rb {
 
+namespace {
+
+// The longest text a box keeps: the boxes hold numbers, and a line this long still lays out in
+// a few milliseconds a key, in any script. Typing and pasting beyond it are ignored; a longer
+// text set by code is cut there.
+constexpr int kMaxTextLength = 2048;
+
+} // namespace
+
 TextBox::TextBox(Container* container, const QString& name) : QLineEdit(container) {
     setObjectName(name);
     setFrame(false);
     setTextMargins(2, 0, 2, 0); // inside the frame line
+    setMaxLength(kMaxTextLength);
     setAutoFillBackground(false);
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyStyle();
