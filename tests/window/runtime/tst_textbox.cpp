@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The text box: the longest text it keeps (2048 characters; the boxes hold numbers, and a
+// The text box: the longest text it keeps (1024 characters; the boxes hold numbers, and a
 // longer line could make every key cost a noticeable pause), by code, typing and pasting.
 
 #include "window/runtime/container.h"
@@ -13,7 +13,7 @@ using rb::TextBox;
 
 namespace {
 
-constexpr int kLongest = 2048;
+constexpr int kLongest = 1024;
 
 } // namespace
 
