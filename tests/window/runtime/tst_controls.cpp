@@ -695,6 +695,11 @@ void TestControls::timerIsPreciseAndFollowsItsInterval() {
     const int count = ticks.count();
     QTest::qWait(30);
     QCOMPARE(ticks.count(), count);
+    // Enabled with the interval 0, a timer does not run.
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    QCOMPARE(timer.interval(), 0);
+    QVERIFY(!qt->isActive());
 }
 
 void TestControls::labelPaintsItsCaption() {
