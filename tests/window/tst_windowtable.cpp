@@ -20,7 +20,7 @@ namespace {
 
 // One control of the design: kind (the runtime class), container, Left, Top, Width, Height in
 // twips inside the container, TabIndex (-1: none), text or caption, and "min max value" of a
-// scroll bar or the name of the picture it shows at design time.
+// scroll bar, the alignment of a text box or the name of the picture it shows at design time.
 struct Designed {
     const char* kind;
     const char* container;
@@ -121,17 +121,17 @@ void TestWindowTable::everyControlAsDesigned_data() {
     row("Command5",     {"Button",     "Form1", {14400, 8220, 975, 435}, 25, "", "preyFace"});
     row("Command1",     {"Button",     "Form1", {14400, 8760, 975, 435}, 24, "", "startArrow"});
     row("Command2",     {"Button",     "Form1", {14400, 7380, 975, 675}, 23, "", "stopSign"});
-    row("txtTime",      {"TextBox",    "Form1", {14340, 5700, 1095, 345}, 22, "10", ""});
+    row("txtTime",      {"TextBox",    "Form1", {14340, 5700, 1095, 345}, 22, "10", "centre"});
     row("HScroll3",     {"ScrollBar",  "Form1", {14340, 6060, 1095, 195}, 21, "", "0 50 50"});
     row("HScroll2",     {"ScrollBar",  "Form1", {12420, 6060, 1095, 195}, 20, "", "0 24 0"});
-    row("txtFisch2",    {"TextBox",    "Form1", {12420, 5700, 1095, 345}, 19, "0", ""});
+    row("txtFisch2",    {"TextBox",    "Form1", {12420, 5700, 1095, 345}, 19, "0", "centre"});
     row("HScroll1",     {"ScrollBar",  "Form1", {10920, 6060, 1095, 195}, 18, "", "0 32 1"});
-    row("txtFisch1",    {"TextBox",    "Form1", {10920, 5700, 1095, 345}, 17, "1", ""});
-    row("txtF1p",       {"TextBox",    "Form1", {11160, 7320, 915, 420}, 16, "10", ""});
+    row("txtFisch1",    {"TextBox",    "Form1", {10920, 5700, 1095, 345}, 17, "1", "centre"});
+    row("txtF1p",       {"TextBox",    "Form1", {11160, 7320, 915, 420}, 16, "10", "centre"});
     row("VScroll1",     {"ScrollBar",  "Form1", {10920, 7320, 255, 435}, 15, "", "100 0 10"});
-    row("Text2",        {"TextBox",    "Form1", {10440, 9480, 5235, 318}, 14, "Generation 0", ""});
-    row("Text4",        {"TextBox",    "Form1", {10500, 2400, 375, 285}, 11, "20", ""});
-    row("Text3",        {"TextBox",    "Form1", {12660, 5220, 375, 195}, 10, "12", ""});
+    row("Text2",        {"TextBox",    "Form1", {10440, 9480, 5235, 318}, 14, "Generation 0", "left"});
+    row("Text4",        {"TextBox",    "Form1", {10500, 2400, 375, 285}, 11, "20", "left"});
+    row("Text3",        {"TextBox",    "Form1", {12660, 5220, 375, 195}, 10, "12", "centre"});
     row("Check1",       {"CheckBox",   "Form1", {9420, 5460, 735, 315}, 9, "auto", ""});
     row("picAqua",      {"PictureBox", "Form1", {0, 0, 10455, 5475}, 0, "", "reefAquarium"});
     row("Picture2",     {"PictureBox", "Form1", {0, 5460, 10455, 4335}, 2, "", ""});
@@ -147,10 +147,10 @@ void TestWindowTable::everyControlAsDesigned_data() {
     row("bildfisch(0)", {"Image",      "Form1", {16920, 9300, 930, 960}, -1, "", "preyBowLeft"});
     row("Image1(1)",    {"Image",      "Form1", {12480, 6240, 1080, 1050}, -1, "", "predatorLeft"});
     // In the aquarium.
-    row("Text1",        {"TextBox",    "picAqua", {10020, 5160, 495, 285}, 38, "8 / 0", ""});
-    row("txtxr",        {"TextBox",    "picAqua", {10080, 0, 375, 320}, 37, "32", ""});
-    row("txtFisch1Bestand", {"TextBox", "picAqua", {0, 0, 795, 510}, 13, "", ""});
-    row("txtFisch2Bestand", {"TextBox", "picAqua", {780, 0, 795, 510}, 12, "", ""});
+    row("Text1",        {"TextBox",    "picAqua", {10020, 5160, 495, 285}, 38, "8 / 0", "left"});
+    row("txtxr",        {"TextBox",    "picAqua", {10080, 0, 375, 320}, 37, "32", "centre"});
+    row("txtFisch1Bestand", {"TextBox", "picAqua", {0, 0, 795, 510}, 13, "", "right"});
+    row("txtFisch2Bestand", {"TextBox", "picAqua", {780, 0, 795, 510}, 12, "", "centre"});
     row("imgfress(1)",  {"Image",      "picAqua", {5460, 1260, 2100, 2055}, -1, "", "eatingLeft"});
     row("bildfisch(4)", {"Image",      "picAqua", {8160, 1020, 870, 960}, -1, "", "preyPinkRight"});
     row("imgfress(0)",  {"Image",      "picAqua", {960, 660, 2100, 2055}, -1, "", "eatingRight"});
@@ -159,18 +159,18 @@ void TestWindowTable::everyControlAsDesigned_data() {
     row("HScroll4",     {"ScrollBar",  "Picture2", {0, 4020, 10575, 315}, 4, "", "0 30000 0"});
     row("picDiagramm",  {"PictureBox", "Picture2", {0, 0, 32055, 4005}, 3, "", ""});
     // In the phase diagram's panel and in the phase diagram.
-    row("txtyo",        {"TextBox",    "Picture1", {4980, 5160, 375, 285}, 7, "24", ""});
+    row("txtyo",        {"TextBox",    "Picture1", {4980, 5160, 375, 285}, 7, "24", "centre"});
     row("picphase",     {"PictureBox", "Picture1", {180, 0, 5235, 5475}, 6, "", ""});
     row("Command4",     {"Button",     "picphase", {4800, 0, 375, 315}, 8, "X", ""});
     row("imgtarget",    {"Image",      "picphase", {2280, 900, 405, 390}, -1, "", "targetCross"});
     row("bildfisch(3)", {"Image",      "picphase", {780, 0, 450, 420}, -1, "", "preyYellowRight"});
     row("Image1(0)",    {"Image",      "picphase", {4200, 4800, 660, 630}, -1, "", "predatorRight"});
     // In the predator parameters' panel.
-    row("txtF2W",       {"TextBox",    "Picture3", {240, 0, 855, 420}, 33, "32", ""});
+    row("txtF2W",       {"TextBox",    "Picture3", {240, 0, 855, 420}, 33, "32", "centre"});
     row("VScroll2",     {"ScrollBar",  "Picture3", {0, 60, 255, 375}, 32, "", "100 0 32"});
-    row("txtF2fress",   {"TextBox",    "Picture3", {240, 720, 855, 420}, 31, "10", ""});
+    row("txtF2fress",   {"TextBox",    "Picture3", {240, 720, 855, 420}, 31, "10", "centre"});
     row("VScroll3",     {"ScrollBar",  "Picture3", {0, 720, 255, 435}, 30, "", "100 0 10"});
-    row("txtF2sterb",   {"TextBox",    "Picture3", {240, 1440, 855, 420}, 29, "10", ""});
+    row("txtF2sterb",   {"TextBox",    "Picture3", {240, 1440, 855, 420}, 29, "10", "centre"});
     row("VScroll4",     {"ScrollBar",  "Picture3", {0, 1440, 255, 435}, 28, "", "100 0 10"});
     row("Label6",       {"Label",      "Picture3", {0, 1200, 1035, 435}, 36, "Gefräßigkeit", ""});
     row("Label4",       {"Label",      "Picture3", {0, 480, 1095, 315}, 35, "Proportional.f.", ""});
@@ -227,6 +227,10 @@ void TestWindowTable::everyControlAsDesigned() {
     if (auto* box = qobject_cast<rb::TextBox*>(w)) {
         QCOMPARE(box->text(), text);
         QVERIFY(!box->isReadOnly());
+        const Qt::Alignment horizontal = box->alignment() & Qt::AlignHorizontal_Mask;
+        QCOMPARE(horizontal, extra == QLatin1String("left")     ? Qt::AlignLeft
+                             : extra == QLatin1String("centre") ? Qt::AlignHCenter
+                                                                : Qt::AlignRight);
     } else if (auto* bar = qobject_cast<rb::ScrollBar*>(w)) {
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(bar->min()).arg(bar->max()).arg(bar->value()),
                  extra);
