@@ -101,6 +101,7 @@ private slots:
     void everyControlAsDesigned_data();
     void everyControlAsDesigned();
     void line();
+    void fishAsDesigned();
     void tabKeyWalksTheDesignedOrder();
 
 private:
@@ -259,6 +260,28 @@ void TestWindowTable::line() {
     QCOMPARE(line->container(), m_design->client());
     QCOMPARE(line->from(), QPointF(15660, 9660));
     QCOMPARE(line->to(), QPointF(15660, 5460));
+}
+
+// Before start-up every fish picture shows, in its design picture's size: prey 945 x 915
+// twips except imgFisch1(31), 870 x 960; predators 1590 x 1725 except imgFisch2(7), 1500 x
+// 1470; only imgFisch1(0) carries a tag, "1".
+void TestWindowTable::fishAsDesigned() {
+    for (int k = 0; k <= 32; ++k) {
+        auto* fish = m_design->findChild<rb::Image*>(QStringLiteral("imgFisch1(%1)").arg(k));
+        QVERIFY(fish);
+        QCOMPARE(fish->container(), static_cast<rb::Container*>(m_design->picAqua));
+        QCOMPARE(fish->pixelSize(), k == 31 ? QSizeF(58, 64) : QSizeF(63, 61));
+        QVERIFY(fish->isVisible());
+        QCOMPARE(fish->tag(), k == 0 ? QStringLiteral("1") : QString());
+    }
+    for (int k = 0; k <= 24; ++k) {
+        auto* fish = m_design->findChild<rb::Image*>(QStringLiteral("imgFisch2(%1)").arg(k));
+        QVERIFY(fish);
+        QCOMPARE(fish->container(), static_cast<rb::Container*>(m_design->picAqua));
+        QCOMPARE(fish->pixelSize(), k == 7 ? QSizeF(100, 98) : QSizeF(106, 115));
+        QVERIFY(fish->isVisible());
+        QCOMPARE(fish->tag(), QString());
+    }
 }
 
 // Tab from picAqua walks every focusable control in the designed order and back to picAqua.

@@ -720,6 +720,17 @@ void TestControls::labelPaintsItsCaption() {
         }
     }
     QVERIFY(ink);
+    // A caption wider than its label goes on in the next line.
+    label.setSizeTwips(600, 600); // 40 x 40 pixels
+    label.setCaption(QStringLiteral("Wachstumsrate Wachstumsrate"));
+    const QImage wrapped = c.grab().toImage();
+    bool secondLine = false;
+    for (int x = 0; x < 40 && !secondLine; ++x) {
+        for (int y = 20; y < 40 && !secondLine; ++y) {
+            secondLine = logicalPixel(wrapped, {x, y}) == QColor(Qt::black);
+        }
+    }
+    QVERIFY(secondLine);
 }
 
 void TestControls::formMenuEntriesAreTopLevel() {
