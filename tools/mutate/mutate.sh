@@ -36,6 +36,12 @@ mkdir -p "$tree"
 (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
   grep -zv '^build' | tar --null -T - -cf -) | tar -xf - -C "$tree" ||
   { echo "mutate: could not copy the sources" >&2; exit 1; }
+# The copy keeps the checkout's times; a file mutated by an interrupted run may have objects
+# newer than it that were built from the mutant: such files are made newer again.
+touched=$work/touched
+if [ -f "$touched" ]; then
+  sort -u "$touched" | while read -r f; do [ -f "$tree/$f" ] && touch "$tree/$f"; done
+fi
 echo "mutate: configuring and building $build (the first time takes a while)"
 (cd "$tree" && cmake --preset dev >>"$log" 2>&1) || { tail -20 "$log"; exit 1; }
 
@@ -56,6 +62,7 @@ build_targets() {
   cmake --build "$build" -j "$jobs" --target "$@" >>"$log" 2>&1
 }
 build_targets "${all_targets[@]}" || { echo "mutate: the unchanged sources do not build" >&2; tail -30 "$log"; exit 1; }
+rm -f "$touched"
 
 # ctest over a name pattern, offscreen or x11, stopping at the first failure.
 run_tests() { # include-regex exclude-regex label-args...
@@ -111,6 +118,7 @@ try_mutant() {
     text=${text/"${olds[$k]}"/"${news[$k]}"}
   done
   current=$file
+  echo "$file" >>"$touched"
   cp -p "$tree/$file" "$backup"
   printf '%s' "$text" >"$tree/$file"
   echo "=== $file: $why" >>"$log"
