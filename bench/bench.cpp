@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
@@ -138,6 +139,30 @@ double passMicroseconds(rb::Form1& f) {
         QCoreApplication::sendPostedEvents(&f, QEvent::UpdateRequest);
     }
     return static_cast<double>(t.nsecsElapsed()) / 1e3 / passes;
+}
+
+// The slowest of the keys typed at the end of the longest text a parameter box keeps (mixed
+// scripts, the costliest to lay out), each with its repaint: a Backspace and a digit in turn,
+// so the text stays at its limit and every key lays the whole line out anew.
+double slowestKeyMs(rb::Form1& f) {
+    rb::TextBox* box = f.txtF1p;
+    box->setText(QStringLiteral("9ä€日本١٢ß").repeated(5000)); // cut at the box's limit
+    box->setFocus();
+    box->end(false);
+    QCoreApplication::processEvents();
+    double slowest = 0;
+    for (int k = 0; k < 40; ++k) {
+        const bool erase = k % 2 == 0;
+        QKeyEvent press(QEvent::KeyPress, erase ? Qt::Key_Backspace : Qt::Key_7, Qt::NoModifier,
+                        erase ? QString() : QStringLiteral("7"));
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::sendEvent(box, &press);
+        box->repaint();
+        slowest = std::max(slowest, static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    box->setText(QStringLiteral("10"));
+    return slowest;
 }
 
 // N frames of a run at 5 ms a generation (three or four generations a frame) with all fish
@@ -303,6 +328,8 @@ int main(int argc, char** argv) {
         median(repeat(5, [&] { return tickMicroseconds(*f); })), "us", "well < 1000");
     row("animation pass with its repaint", median(repeat(5, [&] { return passMicroseconds(*f); })),
         "us", "< 1000");
+    row("slowest key at the end of a text box's longest text",
+        median(repeat(5, [&] { return slowestKeyMs(*f); })), "ms", "< 50");
     if (argc > 1 && std::string(argv[1]) == "--quick") {
         return 0; // the per-call figures only (for profiling)
     }

@@ -220,7 +220,7 @@ void TestStartup::ticksBeforeTheFirstStartChangeNothing() {
         }
     } else {
         QSignalSpy ticks(f.Timer1, &rb::Timer::timer);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 60000);
     }
     compareSnapshots(Snapshot::of(f), before);
     QCOMPARE(f.Text2->text(), QStringLiteral("Generation 0"));

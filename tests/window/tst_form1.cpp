@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window as built from its layout table: every row made into the control it describes,
-// absolute places of controls in nested containers, the keyboard focus order, the menu bar,
-// the stacking in every container, fonts, colours, the controls cut off at their container's
+// The window as built from its layout table (each control's own design values are checked in
+// tst_windowtable): absolute places of controls in nested containers, the focus indices, the menu
+// bar, the stacking in every container, fonts, colours, the controls cut off at their container's
 // edge, the caption and the client area.
 
 #include "support/formfixture.h"
@@ -110,8 +110,6 @@ private slots:
     void init();
     void cleanup();
 
-    void everyRowIsBuilt_data();
-    void everyRowIsBuilt();
     void absolutePlaces_data();
     void absolutePlaces();
     void startUpGivesImage4ItsPictureAndEveryFishItsTag();
@@ -122,8 +120,6 @@ private slots:
     void hiddenPictureStoreNeverShows();
 
     void tabIndicesAreUniqueFromZeroTo38();
-    void focusChainFollowsTabIndex();
-    void tabKeyWalksTheFocusOrder();
 
     void menuBar();
     void fishStackingOrder();
@@ -158,128 +154,6 @@ void TestForm1::init() {
 void TestForm1::cleanup() {
     m_loaded.reset();
     m_design.reset();
-}
-
-void TestForm1::everyRowIsBuilt_data() {
-    QTest::addColumn<int>("row");
-    const auto rows = rb::controlRows();
-    for (int k = 0; k < static_cast<int>(rows.size()); ++k) {
-        QTest::addRow("%s", rows[static_cast<std::size_t>(k)].name) << k;
-    }
-}
-
-// What a builder can get wrong: each row becomes exactly one control of its kind, in its
-// container, with its place, texts, range, picture, visibility, focus index and accessible
-// texts, before start-up has changed anything.
-void TestForm1::everyRowIsBuilt() {
-    QFETCH(int, row);
-    const rb::ControlRow& r = rb::controlRows()[static_cast<std::size_t>(row)];
-    const Form1& f = *m_design;
-    const QString name = QString::fromUtf8(r.name);
-    const QList<QObject*> named = f.findChildren<QObject*>(name);
-    QCOMPARE(named.size(), 1);
-    QObject* o = named.first();
-    const QRect place(qRound(r.place.left / 15), qRound(r.place.top / 15),
-                      qRound(r.place.width / 15), qRound(r.place.height / 15));
-    const QString container = QLatin1String(r.container);
-    const auto containerOf = [&f](const QObject* parent) {
-        return parent == f.client() ? QStringLiteral("Form1") : parent->objectName();
-    };
-    if (r.kind == rb::Kind::Timer) {
-        auto* t = qobject_cast<rb::Timer*>(o);
-        QVERIFY(t);
-        QCOMPARE(t->interval(), r.value);
-        return;
-    }
-    if (auto* w = qobject_cast<QWidget*>(o)) {
-        auto* c = qobject_cast<rb::Container*>(w->parentWidget());
-        QVERIFY(c);
-        QCOMPARE(containerOf(c), container);
-        QCOMPARE(w->geometry().translated(-c->innerRect().topLeft()), place);
-        QCOMPARE(w->property("TabIndex").toInt(), r.tabIndex);
-        QVERIFY(!w->isHidden());
-        QCOMPARE(w->accessibleName(), QString::fromUtf8(r.accessibleName));
-        QCOMPARE(w->accessibleDescription(), QString::fromUtf8(r.accessibleDescription));
-    }
-    switch (r.kind) {
-    case rb::Kind::PictureBox: {
-        auto* box = qobject_cast<rb::PictureBox*>(o);
-        QVERIFY(box);
-        QCOMPARE(box->hasFrameLine(), r.frameLine);
-        QCOMPARE(box->backColor(), QColor::fromRgb(r.back));
-        QCOMPARE(box->autoRedraw(), r.persistent);
-        QVERIFY(r.picture ? samePicture(box->picture(), r.picture) : box->picture().isNull());
-        break;
-    }
-    case rb::Kind::TextBox: {
-        auto* box = qobject_cast<rb::TextBox*>(o);
-        QVERIFY(box);
-        QCOMPARE(box->text(), QString::fromUtf8(r.text));
-        QVERIFY(!box->isReadOnly());
-        break;
-    }
-    case rb::Kind::HScrollBar:
-    case rb::Kind::VScrollBar: {
-        auto* bar = qobject_cast<rb::ScrollBar*>(o);
-        QVERIFY(bar);
-        QCOMPARE(bar->orientation(),
-                 r.kind == rb::Kind::HScrollBar ? Qt::Horizontal : Qt::Vertical);
-        QCOMPARE(bar->min(), r.min);
-        QCOMPARE(bar->max(), r.max);
-        QCOMPARE(bar->value(), r.value);
-        QCOMPARE(bar->smallChange(), 1);
-        QCOMPARE(bar->largeChange(), 1);
-        break;
-    }
-    case rb::Kind::Button: {
-        auto* button = qobject_cast<rb::Button*>(o);
-        QVERIFY(button);
-        QCOMPARE(button->text(), QString::fromUtf8(r.text));
-        QCOMPARE(button->backColor(), QColor(255, 255, 0));
-        QVERIFY(r.picture ? samePicture(button->picture(), r.picture) : button->picture().isNull());
-        break;
-    }
-    case rb::Kind::CheckBox: {
-        auto* box = qobject_cast<rb::CheckBox*>(o);
-        QVERIFY(box);
-        QCOMPARE(box->text(), QString::fromUtf8(r.text));
-        QCOMPARE(box->value(), 0);
-        break;
-    }
-    case rb::Kind::Image:
-    case rb::Kind::Label: {
-        auto* light = qobject_cast<rb::LightControl*>(o);
-        QVERIFY(light);
-        QCOMPARE(containerOf(light->container()), container);
-        QCOMPARE(light->isVisible(), r.visible);
-        // Before the coordinate systems are set, Left and Top are the design twips.
-        QCOMPARE(light->left(), static_cast<float>(r.place.left));
-        QCOMPARE(light->top(), static_cast<float>(r.place.top));
-        const QRect rect =
-            light->pixelRect().toRect().translated(-light->container()->innerRect().topLeft());
-        QCOMPARE(rect, place); // images without Stretch: the size of their picture
-        QCOMPARE(light->property("accessibleName").toString(), QString::fromUtf8(r.accessibleName));
-        if (auto* image = qobject_cast<rb::Image*>(o)) {
-            QVERIFY(r.picture ? samePicture(image->picture(), r.picture)
-                              : image->picture().isNull());
-            QCOMPARE(image->toolTip(), QString::fromUtf8(r.toolTip));
-        } else {
-            QCOMPARE(qobject_cast<rb::Label*>(o)->caption(), QString::fromUtf8(r.text));
-            QCOMPARE(light->property("TabIndex").toInt(), r.tabIndex);
-        }
-        break;
-    }
-    case rb::Kind::Line: {
-        auto* line = qobject_cast<rb::Line*>(o);
-        QVERIFY(line);
-        QCOMPARE(containerOf(line->container()), container);
-        QCOMPARE(line->from(), r.lineFrom);
-        QCOMPARE(line->to(), r.lineTo);
-        break;
-    }
-    case rb::Kind::Timer:
-        break;
-    }
 }
 
 void TestForm1::absolutePlaces_data() {
@@ -415,60 +289,6 @@ void TestForm1::tabIndicesAreUniqueFromZeroTo38() {
     QCOMPARE(m_design->picAqua->property("TabIndex").toInt(), 0);
     QCOMPARE(m_design->Label1->property("TabIndex").toInt(), 26);
     QCOMPARE(m_design->Text1->property("TabIndex").toInt(), 38);
-}
-
-// The widgets that take the keyboard focus, in TabIndex order.
-static QList<QWidget*> focusOrder(const Form1& f) {
-    QList<QWidget*> widgets;
-    for (QWidget* w : f.findChildren<QWidget*>()) {
-        if (w->property("TabIndex").isValid()) {
-            widgets << w;
-        }
-    }
-    std::sort(widgets.begin(), widgets.end(), [](QWidget* a, QWidget* b) {
-        return a->property("TabIndex").toInt() < b->property("TabIndex").toInt();
-    });
-    return widgets;
-}
-
-void TestForm1::focusChainFollowsTabIndex() {
-    const QList<QWidget*> expected = focusOrder(*m_design);
-    QCOMPARE(expected.size(), 35); // 39 minus the four labels
-    QStringList expectedNames;
-    for (QWidget* w : expected) {
-        QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
-        expectedNames << w->objectName();
-    }
-    QStringList chain;
-    QWidget* w = expected.first();
-    do {
-        if (w->property("TabIndex").isValid()) {
-            chain << w->objectName();
-        }
-        w = w->nextInFocusChain();
-    } while (w != expected.first() && chain.size() <= expected.size());
-    QCOMPARE(chain, expectedNames);
-}
-
-void TestForm1::tabKeyWalksTheFocusOrder() {
-    Form1& f = **m_loaded;
-    f.show();
-    QApplication::setActiveWindow(&f);
-    QVERIFY(QTest::qWaitForWindowActive(&f));
-    const QList<QWidget*> order = focusOrder(f);
-    order.first()->setFocus(Qt::OtherFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget(), order.first());
-    QStringList visited{order.first()->objectName()};
-    for (qsizetype k = 1; k <= order.size(); ++k) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QStringList expected;
-    for (QWidget* w : order) {
-        expected << w->objectName();
-    }
-    expected << order.first()->objectName(); // after Text1 (38) the focus returns to picAqua
-    QCOMPARE(visited, expected);
 }
 
 void TestForm1::menuBar() {

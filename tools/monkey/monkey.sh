@@ -5,10 +5,12 @@
 # thumb and from random points, the keys people press, absurd texts typed and pasted into every
 # text box, window resizes, start/stop in quick succession, close requests. A program that
 # ended is started again and counted. After every burst the window has to answer a clipboard
-# round trip within 2 s.
+# round trip; how long each answer took is kept, and the slowest and the median are printed.
 #
-# Fails on a crash, any sanitizer report, a window that does not answer, or an exit status
-# other than 0, and prints the seed and the last actions; the same seed gives the same actions.
+# Fails on a crash, any sanitizer report, a window silent for 30 s (a hang: a busy machine
+# makes answers slow, never that slow), or an exit status other than 0, and prints the seed and
+# the last actions; the same seed gives the same actions. A helper tool that is missing
+# (xdotool, xclip, import) is named before anything starts.
 #
 #   tools/monkey/monkey.sh BUILD_DIR SEED MINUTES    (on an X display; `make monkey` starts a
 #                                                     virtual one and builds build-asan/)
@@ -36,7 +38,8 @@ unset QT_QPA_PLATFORM
 RANDOM=$seed
 caption='Räuber-Beute Modell'
 burst=15
-answer_seconds=2
+answer_seconds=30
+answer_ms=()
 sanitizer_report='ERROR: AddressSanitizer|ERROR: LeakSanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer'
 
 count=0
@@ -71,6 +74,12 @@ fail() {
   fi
   exit 1
 }
+
+for tool in xdotool xclip import timeout; do
+  command -v "$tool" >/dev/null 2>&1 || fail "the helper tool $tool is missing (make deps-monkey installs it)"
+done
+[ -x "$helper" ] || fail "the helper tool $helper is missing (make monkey builds it)"
+[ -x "$program" ] || fail "the program $program is missing (make monkey builds it)"
 
 # A random whole number 0 <= r < $1, in r. Never in a subshell: bash reseeds RANDOM there, and
 # the run would no longer follow the seed.
@@ -179,12 +188,12 @@ wait_if_ending() {
   check_alive
 }
 
-# The window has to take input and answer a clipboard request within 2 s: the clipboard holds a
+# The window has to take input and answer a clipboard request within 30 s: the clipboard holds a
 # stale text, the probe types a fresh token into a text box and copies it, and asking the
 # clipboard for its text must then give that token, which only the program can answer. A
 # program that ends meanwhile is started again and asked again.
 probe() {
-  local attempt token deadline started
+  local attempt token deadline started begun
   wait_if_ending
   for ((attempt = 1; attempt <= 3; attempt++)); do
     probes=$((probes + 1))
@@ -193,14 +202,17 @@ probe() {
     xdo mouseup 1
     xdo key Escape
     xdo windowsize "$wid" "$ww" "$wh"
-    printf 'stale' | xclip -selection clipboard -i 2>>"$actions_log"
+    printf 'stale' | xclip -selection clipboard -i 2>>"$actions_log" ||
+      fail "the helper tool xclip could not set the clipboard (see $actions_log)"
     centre_of text:Text4
     note "probe $token in Text4"
     xdo mousemove "$px" "$py" click 1 key ctrl+a type "$token"
     xdo key ctrl+a key ctrl+c
-    deadline=$((${EPOCHREALTIME/./} + answer_seconds * 1000000))
+    begun=${EPOCHREALTIME/./}
+    deadline=$((begun + answer_seconds * 1000000))
     while [ "${EPOCHREALTIME/./}" -lt "$deadline" ]; do
-      if [ "$(timeout 1 xclip -selection clipboard -o 2>/dev/null)" = "$token" ]; then
+      if [ "$(timeout 5 xclip -selection clipboard -o 2>/dev/null)" = "$token" ]; then
+        answer_ms+=($(((${EPOCHREALTIME/./} - begun) / 1000)))
         return
       fi
       check_alive
@@ -211,10 +223,21 @@ probe() {
     done
     check_alive
     if [ "$starts" -eq "$started" ]; then
-      fail "the window did not answer within ${answer_seconds} s"
+      fail "the window did not answer within ${answer_seconds} s (a hang; answers so far: $(answer_times))"
     fi
   done
   fail "the program ended at every probe"
+}
+
+# The slowest and the median answer so far, in ms.
+answer_times() {
+  if [ ${#answer_ms[@]} -eq 0 ]; then
+    echo "none"
+    return
+  fi
+  local sorted
+  mapfile -t sorted < <(printf '%s\n' "${answer_ms[@]}" | sort -n)
+  echo "slowest ${sorted[-1]} ms, median ${sorted[$((${#sorted[@]} / 2))]} ms of ${#sorted[@]}"
 }
 
 # ---- the actions ---------------------------------------------------------------------------
@@ -473,3 +496,4 @@ pid=
 [ "$status" -eq 0 ] || fail "the program ended with exit status $status"
 check_report
 echo "monkey: passed: $count actions, $probes answers, $starts starts ($ended ends on the way), seed $seed"
+echo "monkey: answers: $(answer_times)"

@@ -11,10 +11,20 @@
 
 namespace rb {
 
+namespace {
+
+// The longest text a box keeps: the boxes hold numbers, and a line this long is laid out and
+// painted anew well within 50 ms a key, in any script, also on a busy machine (`bench`).
+// Typing and pasting beyond it are ignored; a longer text set by code is cut there.
+constexpr int kMaxTextLength = 1024;
+
+} // namespace
+
 TextBox::TextBox(Container* container, const QString& name) : QLineEdit(container) {
     setObjectName(name);
     setFrame(false);
     setTextMargins(zoomedPixels(2), 0, zoomedPixels(2), 0); // inside the frame line
+    setMaxLength(kMaxTextLength);
     setAutoFillBackground(false);
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     applyStyle();

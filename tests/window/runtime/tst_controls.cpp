@@ -38,8 +38,16 @@ QPixmap solid(QSize size, const QColor& colour) {
     return p;
 }
 
+// The colour of the logical pixel `at` of a grab, which holds devicePixelRatio device pixels
+// for each logical one (2 x 2 on a screen scaled twice): the device pixel at its middle.
+QColor logicalPixel(const QImage& image, QPoint at) {
+    const qreal dpr = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>((at.x() + 0.5) * dpr),
+                            static_cast<int>((at.y() + 0.5) * dpr));
+}
+
 QColor shown(QWidget& w, QPoint at) {
-    return w.grab().toImage().pixelColor(at);
+    return logicalPixel(w.grab().toImage(), at);
 }
 
 // The regions of the paint events a widget gets.
@@ -168,13 +176,16 @@ void TestControls::imagePaintsItsWholePicture() {
     Image img(&c, QStringLiteral("img"));
     img.setPicture(picture);
     img.move(17 * 15, 9 * 15);
-    QImage expected(c.size(), QImage::Format_RGB32);
+    const QImage grabbed = c.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage expected(grabbed.size(), QImage::Format_RGB32); // in device pixels
+    expected.setDevicePixelRatio(grabbed.devicePixelRatio());
     expected.fill(QColor(0, 0, 128));
     {
         QPainter p(&expected);
         p.drawPixmap(17, 9, picture);
     }
-    QCOMPARE(c.grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+    QCOMPARE(grabbed.size(), c.size() * c.devicePixelRatio());
+    QCOMPARE(grabbed, expected);
 }
 
 void TestControls::imagePictureIsShared() {
@@ -540,8 +551,8 @@ void TestControls::buttonClickAndPicture() {
     QTest::mouseClick(&b, Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
     const QImage image = b.grab().toImage();
-    QCOMPARE(image.pixelColor(32, 14), QColor(Qt::black));  // the picture, centred
-    QCOMPARE(image.pixelColor(10, 14), QColor(Qt::yellow)); // the back colour beside it
+    QCOMPARE(logicalPixel(image, {32, 14}), QColor(Qt::black));  // the picture, centred
+    QCOMPARE(logicalPixel(image, {10, 14}), QColor(Qt::yellow)); // the back colour beside it
 }
 
 void TestControls::buttonKeysClickWhenFocused_data() {
@@ -582,8 +593,8 @@ void TestControls::textBoxColours() {
     t.setText(QStringLiteral("10"));
     t.resize(73, 23);
     const QImage image = t.grab().toImage();
-    QCOMPARE(image.pixelColor(3, 3), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(0, 10), QColor(Qt::black)); // one-pixel frame line
+    QCOMPARE(logicalPixel(image, {3, 3}), QColor(0, 0, 255));
+    QCOMPARE(logicalPixel(image, {0, 10}), QColor(Qt::black)); // one-pixel frame line
     QCOMPARE(t.text(), QStringLiteral("10"));
 }
 
@@ -750,11 +761,16 @@ void TestControls::timerIsPreciseAndFollowsItsInterval() {
     QSignalSpy ticks(&timer, &rb::Timer::timer);
     timer.setInterval(5);
     QCOMPARE(timer.interval(), 5);
-    QVERIFY(ticks.wait(1000));
+    QVERIFY(ticks.wait(60000));
     timer.setEnabled(false);
     const int count = ticks.count();
     QTest::qWait(30);
     QCOMPARE(ticks.count(), count);
+    // Enabled with the interval 0, a timer does not run.
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    QCOMPARE(timer.interval(), 0);
+    QVERIFY(!qt->isActive());
 }
 
 void TestControls::labelPaintsItsCaption() {
@@ -766,15 +782,26 @@ void TestControls::labelPaintsItsCaption() {
     label.setColors(Qt::white, Qt::black);
     label.setCaption(QStringLiteral("Wachstumsrate"));
     const QImage image = c.grab().toImage();
-    QCOMPARE(image.pixelColor(76, 16), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(78, 16), QColor(Qt::black));
+    QCOMPARE(logicalPixel(image, {76, 16}), QColor(Qt::white));
+    QCOMPARE(logicalPixel(image, {78, 16}), QColor(Qt::black));
     bool ink = false;
     for (int x = 0; x < 77 && !ink; ++x) {
         for (int y = 0; y < 17 && !ink; ++y) {
-            ink = image.pixelColor(x, y) == QColor(Qt::black);
+            ink = logicalPixel(image, {x, y}) == QColor(Qt::black);
         }
     }
     QVERIFY(ink);
+    // A caption wider than its label goes on in the next line.
+    label.setSizeTwips(600, 600); // 40 x 40 pixels
+    label.setCaption(QStringLiteral("Wachstumsrate Wachstumsrate"));
+    const QImage wrapped = c.grab().toImage();
+    bool secondLine = false;
+    for (int x = 0; x < 40 && !secondLine; ++x) {
+        for (int y = 20; y < 40 && !secondLine; ++y) {
+            secondLine = logicalPixel(wrapped, {x, y}) == QColor(Qt::black);
+        }
+    }
+    QVERIFY(secondLine);
 }
 
 void TestControls::formMenuEntriesAreTopLevel() {
