@@ -38,6 +38,8 @@ private:
         return **m_loaded;
     }
     std::unique_ptr<rbtest::LoadedForm> m_loaded;
+    // One touch screen for every case; the test owns it, Qt does not delete it.
+    std::unique_ptr<QPointingDevice> m_touchScreen{QTest::createTouchDevice()};
 };
 
 void TestZoom::controlsLieWhereTheDesignPutsThem_data() {
@@ -144,7 +146,7 @@ void TestZoom::tapsWorkLikeClicks() {
     f.setZoom(0.8);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QPointingDevice* finger = QTest::createTouchDevice();
+    QPointingDevice* finger = m_touchScreen.get();
     const auto tap = [finger](QWidget* w, QPoint at) {
         QTest::touchEvent(w, finger).press(0, at, w);
         QTest::touchEvent(w, finger).release(0, at, w);
@@ -162,7 +164,7 @@ void TestZoom::touchDragOfTheMarkerSetsBothStocks() {
     f.setZoom(0.8); // all of the phase diagram on the offscreen screen of 800 x 600
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QPointingDevice* finger = QTest::createTouchDevice();
+    QPointingDevice* finger = m_touchScreen.get();
     rb::PictureBox* d = f.picphase;
     const QPoint from = f.imgtarget->pixelRect().center().toPoint();
     const QPoint to =
@@ -180,7 +182,7 @@ void TestZoom::pinchZooms() {
     rb::Form1& f = load();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QPointingDevice* fingers = QTest::createTouchDevice();
+    QPointingDevice* fingers = m_touchScreen.get();
     QWidget* c = f.client();
     QTest::touchEvent(c, fingers).press(0, QPoint(300, 300), c).press(1, QPoint(400, 300), c);
     QTest::touchEvent(c, fingers).move(0, QPoint(250, 300), c).move(1, QPoint(450, 300), c);
