@@ -4,6 +4,7 @@
 // text or caption, range and picture; the Tab order walked with real key presses.
 
 #include "support/formfixture.h"
+#include "support/taborder.h"
 #include "window/form1.h"
 #include "window/pictures.h"
 #include "window/runtime/fonts.h"
@@ -47,43 +48,6 @@ bool showsPicture(const QPixmap& shown, const QString& name) {
     const QPixmap expected = rb::PictureStore::instance().picture(name);
     return !expected.isNull() && shown.cacheKey() == expected.cacheKey();
 }
-
-// The TabIndex order 0..38 without the four labels (26, 34, 35, 36), which take no focus.
-const QStringList kTabOrder = {"picAqua",
-                               "Picture1",
-                               "Picture2",
-                               "picDiagramm",
-                               "HScroll4",
-                               "Command3",
-                               "picphase",
-                               "txtyo",
-                               "Command4",
-                               "Check1",
-                               "Text3",
-                               "Text4",
-                               "txtFisch2Bestand",
-                               "txtFisch1Bestand",
-                               "Text2",
-                               "VScroll1",
-                               "txtF1p",
-                               "txtFisch1",
-                               "HScroll1",
-                               "txtFisch2",
-                               "HScroll2",
-                               "HScroll3",
-                               "txtTime",
-                               "Command2",
-                               "Command1",
-                               "Command5",
-                               "Picture3",
-                               "VScroll4",
-                               "txtF2sterb",
-                               "VScroll3",
-                               "txtF2fress",
-                               "VScroll2",
-                               "txtF2W",
-                               "txtxr",
-                               "Text1"};
 
 } // namespace
 
@@ -294,11 +258,11 @@ void TestWindowTable::tabKeyWalksTheDesignedOrder() {
     f.picAqua->setFocus(Qt::OtherFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.picAqua));
     QStringList visited{QApplication::focusWidget()->objectName()};
-    for (qsizetype k = 1; k <= kTabOrder.size(); ++k) {
+    for (qsizetype k = 1; k <= rbtest::kTabOrder.size(); ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(visited, kTabOrder + QStringList{QStringLiteral("picAqua")});
+    QCOMPARE(visited, rbtest::kTabOrder + QStringList{QStringLiteral("picAqua")});
 }
 
 QTEST_MAIN(TestWindowTable)
