@@ -234,6 +234,23 @@ RunFigures runAnimation(rb::Form1& f, int intervalMs, double seconds, Shown show
     return {static_cast<double>(generations) / asked, passes / elapsed, longestGap, cpu / elapsed};
 }
 
+// Each figure's median over three runs.
+RunFigures medianOfThreeRuns(rb::Form1& f, int intervalMs, double seconds) {
+    std::vector<RunFigures> runs;
+    for (int k = 0; k < 3; ++k) {
+        runs.push_back(runAnimation(f, intervalMs, seconds));
+    }
+    const auto pick = [&runs](double RunFigures::*m) {
+        std::vector<double> v;
+        for (const RunFigures& r : runs) {
+            v.push_back(r.*m);
+        }
+        return median(v);
+    };
+    return {pick(&RunFigures::fidelity), pick(&RunFigures::passesPerS),
+            pick(&RunFigures::longestGapMs), pick(&RunFigures::cpuFraction)};
+}
+
 // Child mode: the program's start, from process start to the first painted window.
 int startupChild(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -335,29 +352,18 @@ int main(int argc, char** argv) {
     }
 
     for (int interval : {5, 25, 250}) {
-        const double seconds = interval == 250 ? 4.0 : 2.0;
-        std::vector<RunFigures> runs;
-        for (int k = 0; k < 3; ++k) {
-            runs.push_back(runAnimation(*f, interval, seconds));
-        }
-        const auto pick = [&runs](double RunFigures::*m) {
-            std::vector<double> v;
-            for (const RunFigures& r : runs) {
-                v.push_back(r.*m);
-            }
-            return median(v);
-        };
+        const RunFigures m = medianOfThreeRuns(*f, interval, interval == 250 ? 4.0 : 2.0);
         char what[80];
         std::snprintf(what, sizeof what, "pace fidelity at %d ms", interval);
-        row(what, pick(&RunFigures::fidelity), "ratio", ">= 0.98");
+        row(what, m.fidelity, "ratio", ">= 0.98");
         std::snprintf(what, sizeof what, "animation passes per second at %d ms", interval);
-        row(what, pick(&RunFigures::passesPerS), "1/s", "60 +- 2");
+        row(what, m.passesPerS, "1/s", "60 +- 2");
         std::snprintf(what, sizeof what, "longest gap between passes at %d ms", interval);
-        row(what, pick(&RunFigures::longestGapMs), "ms", "");
+        row(what, m.longestGapMs, "ms", "");
         if (interval != 25) {
             std::snprintf(what, sizeof what, "CPU while running at %d ms (share of one core)",
                           interval);
-            row(what, pick(&RunFigures::cpuFraction), "core", interval == 5 ? "<= 0.05" : "< 0.10");
+            row(what, m.cpuFraction, "core", interval == 5 ? "<= 0.05" : "< 0.10");
         }
     }
     for (int interval : {5, 250}) {
@@ -404,24 +410,14 @@ int main(int argc, char** argv) {
                   f->zoom() * 100);
     row(zoomed, f->zoom() * 100, "%", "");
     for (int interval : {5, 250}) {
-        std::vector<RunFigures> runs;
-        for (int k = 0; k < 3; ++k) {
-            runs.push_back(runAnimation(*f, interval, interval == 250 ? 4.0 : 2.0));
-        }
-        const auto pick = [&runs](double RunFigures::*m) {
-            std::vector<double> v;
-            for (const RunFigures& r : runs) {
-                v.push_back(r.*m);
-            }
-            return median(v);
-        };
+        const RunFigures m = medianOfThreeRuns(*f, interval, interval == 250 ? 4.0 : 2.0);
         char what[80];
         std::snprintf(what, sizeof what, "full screen: pace fidelity at %d ms", interval);
-        row(what, pick(&RunFigures::fidelity), "ratio", ">= 0.98");
+        row(what, m.fidelity, "ratio", ">= 0.98");
         std::snprintf(what, sizeof what, "full screen: passes per second at %d ms", interval);
-        row(what, pick(&RunFigures::passesPerS), "1/s", "60 +- 2");
+        row(what, m.passesPerS, "1/s", "60 +- 2");
         std::snprintf(what, sizeof what, "full screen: CPU at %d ms (share of one core)", interval);
-        row(what, pick(&RunFigures::cpuFraction), "core", "");
+        row(what, m.cpuFraction, "core", "");
     }
     f->setFullScreenZoomed(false);
     QApplication::processEvents();
