@@ -255,21 +255,15 @@ void TestGenerationTick::firstTickAfterStartUp() {
     QVERIFY(after.aquariumOrder == before.aquariumOrder);
     QVERIFY(after.visible == before.visible);
 
-    // The segments' end points, as pixels of the diagram.
     const rb::PictureBox* d = f.picDiagramm;
-    const QColor yellow = rb::paletteColor(14);
-    const QColor lightBlue = rb::paletteColor(9);
-    QCOMPARE(pixelAt(d, drawPixel(d, 0, 3.125)), yellow);
-    QCOMPARE(pixelAt(d, drawPixel(d, 1, 3.427734375)), yellow);
-    QCOMPARE(pixelAt(d, drawPixel(d, 0, 0)), lightBlue);
-    QCOMPARE(pixelAt(d, drawPixel(d, 1, 0)), lightBlue);
     QCOMPARE(d->drawWidth(), 3);
 
     // Exactly these two segments, 3 pixels wide, and nothing else. The strip is 2137 x 267
     // pixels: generation g lies on column g * 2136 / 800, percent p on row (100 - p) * 2.66.
     // Yellow runs from row 257.7 (column 0) to row 256.9 (column 2.67), blue along row 266.
     QCOMPARE(changedArea(before.diagram, d->canvas()), QRect(QPoint(0, 256), QPoint(4, 266)));
-    QCOMPARE(column(before.diagram, d->canvas(), 2, 255, 266), QStringLiteral(".YYY......BB"));
+    QCOMPARE(column(before.diagram, d->canvas(), 0, 255, 266), QStringLiteral("..YYY.....BB"));
+    QCOMPARE(column(before.diagram, d->canvas(), 3, 255, 266), QStringLiteral(".YYY......BB"));
 
     // The new prey stock lies below the phase diagram's visible range: nothing shows there,
     // while the marker frames the new state.
@@ -611,8 +605,6 @@ void TestGenerationTick::autoRestartAt800() {
     QCOMPARE(changedArea(grid, f.picDiagramm->canvas()), QRect(QPoint(0, 87), QPoint(1, 179)));
     QCOMPARE(column(grid, f.picDiagramm->canvas(), 0, 86, 90), QStringLiteral(".YYY."));
     QCOMPARE(column(grid, f.picDiagramm->canvas(), 0, 176, 180), QStringLiteral(".BBB."));
-    QCOMPARE(pixelAt(f.picDiagramm, drawPixel(f.picDiagramm, 0, r.newStock1 / 32 * 100)),
-             rb::paletteColor(14));
 
     tick(f);
     QCOMPARE(f.generation, 1LL);
@@ -676,28 +668,17 @@ void TestGenerationTick::phaseTrajectoryAndMarker() {
     QCOMPARE(f.imgtarget->left(), static_cast<float>(r1.newStock2 - 1));
     QCOMPARE(f.imgtarget->top(), static_cast<float>(r1.newStock1 + 1));
     const QColor yellow = rb::paletteColor(14);
-    const QColor cyan = rb::paletteColor(3);
     const QPoint from = drawPixel(d, 10, 20);
     const QPoint to = drawPixel(d, r1.newStock2, r1.newStock1);
-    QCOMPARE(pixelAt(d, from), yellow);
-    QCOMPARE(pixelAt(d, to), yellow);
     // Thick dots: the neighbours of each centre are yellow too.
     for (const QPoint c : {from, to}) {
         for (const QPoint n : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
             QCOMPARE(pixelAt(d, c + n), yellow);
         }
     }
-    // A thin cyan segment between them: one pixel high in its middle column.
-    const int mid = (from.x() + to.x()) / 2;
-    int cyanInColumn = 0;
-    for (int row = 0; row < d->canvas().height(); ++row) {
-        cyanInColumn += pixelAt(d, QPoint(mid, row)) == cyan ? 1 : 0;
-    }
-    QCOMPARE(cyanInColumn, 1);
-
     // Exactly this drawing: the box is 347 x 363 pixels, a predator on column 346 / 24 per
     // fish, prey on row 362 / 24 per fish below 32. Dots about 4 pixels wide at (144.2, 181)
-    // and (255.9, 182.3), a one-pixel cyan line between them, nothing else.
+    // and (255.9, 182.3), a one-pixel cyan line between (column 200), nothing else.
     QCOMPARE(changedArea(grid, d->canvas()), QRect(QPoint(143, 180), QPoint(257, 184)));
     QCOMPARE(column(grid, d->canvas(), 144, 179, 183), QStringLiteral(".YYY."));
     QCOMPARE(column(grid, d->canvas(), 200, 180, 184), QStringLiteral("..C.."));
