@@ -113,12 +113,9 @@ inline Aquarium snapshot(const rb::Form1& f) {
 // the predators' bottom bound 640 (which prey may pass). Each row gives where an odd prey, an
 // even prey and a predator end.
 struct KnownMove {
-    float left;
-    float top;
+    float left, top;
     int code;
-    QPointF oddPrey;
-    QPointF evenPrey;
-    QPointF predator;
+    QPointF oddPrey, evenPrey, predator;
 };
 
 inline const std::array<KnownMove, 9> kKnownMoves = {{

@@ -185,23 +185,7 @@ void TestAnimation::moveWithoutTurn_data() {
 
     const auto P = Species::Prey;
     const auto R = Species::Predator;
-    // Steps of each heading, odd and even prey.
-    QTest::addRow("odd prey left up")
-        << P << 3 << 100.f << 100.f << "0" << true << 1 << 96.f << 97.f;
-    QTest::addRow("odd prey right up")
-        << P << 3 << 100.f << 100.f << "1" << true << 1 << 104.f << 97.f;
-    QTest::addRow("odd prey left down")
-        << P << 3 << 100.f << 100.f << "2" << true << 1 << 96.f << 102.f;
-    QTest::addRow("odd prey right down")
-        << P << 3 << 100.f << 100.f << "3" << true << 1 << 104.f << 102.f;
-    QTest::addRow("even prey left up")
-        << P << 8 << 100.f << 100.f << "0" << true << 1 << 98.f << 97.f;
-    QTest::addRow("even prey right down")
-        << P << 32 << 100.f << 100.f << "3" << true << 1 << 102.f << 102.f;
-    QTest::addRow("predator left up")
-        << R << 5 << 100.f << 100.f << "0" << true << 1 << 96.f << 96.f;
-    QTest::addRow("predator right down")
-        << R << 24 << 100.f << 100.f << "3" << true << 1 << 104.f << 105.f;
+    // (The open-water step of every heading, every fish: passDrawsTurnsInFishOrder.)
     // Fractions are kept.
     QTest::addRow("fractions kept")
         << P << 7 << 100.25f << 200.5f << "1" << true << 1 << 104.25f << 197.5f;
