@@ -9,10 +9,12 @@
 #include "window/runtime/random.h"
 
 #include <QList>
+#include <QPointF>
 #include <QString>
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -106,26 +108,65 @@ inline Aquarium snapshot(const rb::Form1& f) {
     return a;
 }
 
-// One step of fish k of a species with a heading code, clamped to the aquarium's bounds:
-// prey move 4 (odd) or 2 (even) sideways, rise 3, sink 2, and stay within 0..720 both ways;
-// predators move 4 sideways, rise 4, sink 5, and keep their Top within 0..640.
-inline QPointF steppedFrom(Species s, int k, float left, float top, int code) {
-    const bool right = (code & 1) != 0;
-    const bool down = (code & 2) != 0;
-    int dx = 0;
-    int dy = 0;
-    float bottom = 720;
-    if (s == Species::Prey) {
-        dx = k % 2 == 1 ? 4 : 2;
-        dy = down ? 2 : -3;
-    } else {
-        dx = 4;
-        dy = down ? 5 : -4;
-        bottom = 640;
+// Fish states whose next move without a turn is known, worked out by hand: the four headings
+// in open water, a heading into each wall (clamped, never reflected), and a fish sinking past
+// the predators' bottom bound 640 (which prey may pass). Each row gives where an odd prey, an
+// even prey and a predator end.
+struct KnownMove {
+    float left, top;
+    int code;
+    QPointF oddPrey, evenPrey, predator;
+};
+
+inline const std::array<KnownMove, 9> kKnownMoves = {{
+    {100, 100, 0, {96, 97}, {98, 97}, {96, 96}},
+    {100, 100, 1, {104, 97}, {102, 97}, {104, 96}},
+    {100, 100, 2, {96, 102}, {98, 102}, {96, 105}},
+    {100, 100, 3, {104, 102}, {102, 102}, {104, 105}},
+    {1, 300, 2, {0, 302}, {0, 302}, {0, 305}},         // left wall
+    {719, 300, 1, {720, 297}, {720, 297}, {720, 296}}, // right wall
+    {300, 2, 1, {304, 0}, {302, 0}, {304, 0}},         // top wall
+    {300, 719, 2, {296, 720}, {298, 720}, {296, 640}}, // bottom wall
+    {718.5f, 637.5f, 3, {720, 639.5}, {720, 639.5}, {720, 640}},
+}};
+
+// The row of fish k: prey in pairs (odd and even), predators one by one, round the table.
+inline const KnownMove& knownMove(Species s, int k) {
+    const int row = s == Species::Prey ? (k - 1) / 2 : k - 1;
+    return kKnownMoves[static_cast<std::size_t>(row) % kKnownMoves.size()];
+}
+
+inline QPointF knownEnd(const KnownMove& m, Species s, int k) {
+    return s == Species::Predator ? m.predator : (k % 2 == 1 ? m.oddPrey : m.evenPrey);
+}
+
+// Puts every fish 1..N of both species into the state of its row; returns the snapshot.
+inline Aquarium placeKnown(rb::Form1& f) {
+    for (Species s : {Species::Prey, Species::Predator}) {
+        for (int k = 1; k <= fishCount(s); ++k) {
+            const KnownMove& m = knownMove(s, k);
+            fish(f, s, k)->move(m.left, m.top);
+            fish(f, s, k)->setTag(QString::number(m.code));
+        }
     }
-    const float x = std::clamp(left + static_cast<float>(right ? dx : -dx), 0.0f, 720.0f);
-    const float y = std::clamp(top + static_cast<float>(dy), 0.0f, bottom);
-    return {x, y};
+    return snapshot(f);
+}
+
+// Every fish moved exactly once from the state placeKnown gave it, no turn drawn; nothing
+// else changed.
+inline void verifyKnownMoves(const Aquarium& placed, const Aquarium& after) {
+    for (Species s : {Species::Prey, Species::Predator}) {
+        QCOMPARE(after.of(s)[0], placed.of(s)[0]); // picture 0 never moves
+        for (int k = 1; k <= fishCount(s); ++k) {
+            const QPointF end = knownEnd(knownMove(s, k), s, k);
+            const FishState& b = after.of(s)[k];
+            RB_COMPARE_EXACT(b.left, end.x());
+            RB_COMPARE_EXACT(b.top, end.y());
+            QCOMPARE(b.tag, placed.of(s)[k].tag);
+            QCOMPARE(b.picture, placed.of(s)[k].picture);
+            QCOMPARE(b.visible, placed.of(s)[k].visible);
+        }
+    }
 }
 
 // Whether a draw of the turn roll starts a new heading: prey one in 48, predators one in 10.

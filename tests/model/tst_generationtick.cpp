@@ -61,6 +61,34 @@ QColor pixelAt(const rb::PictureBox* box, QPoint p) {
     return box->canvas().pixelColor(p);
 }
 
+// The smallest rectangle holding every pixel in which two drawings differ.
+QRect changedArea(const QImage& before, const QImage& after) {
+    QRect area;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                area |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return area;
+}
+
+// Rows from..to of one column as letters: Y yellow (14), B light blue (9), C cyan (3), '.' as
+// before, '?' anything else. One line of it checks a stroke's place, colour and width.
+QString column(const QImage& before, const QImage& after, int x, int from, int to) {
+    QString letters;
+    for (int y = from; y <= to; ++y) {
+        const QColor c = after.pixelColor(x, y);
+        letters += c == before.pixelColor(x, y) ? u'.'
+                   : c == rb::paletteColor(14)  ? u'Y'
+                   : c == rb::paletteColor(9)   ? u'B'
+                   : c == rb::paletteColor(3)   ? u'C'
+                                                : u'?';
+    }
+    return letters;
+}
+
 // The predator numbers the feeding display picks with the random source as it stands now:
 // n + 1 uniform numbers, fish floor(r * newStock2 + 1) each.
 std::vector<int> expectedPicks(rb::Random source, double eaten, double newStock2) {
@@ -227,22 +255,15 @@ void TestGenerationTick::firstTickAfterStartUp() {
     QVERIFY(after.aquariumOrder == before.aquariumOrder);
     QVERIFY(after.visible == before.visible);
 
-    // The segments' end points, as pixels of the diagram.
     const rb::PictureBox* d = f.picDiagramm;
-    const QColor yellow = rb::paletteColor(14);
-    const QColor lightBlue = rb::paletteColor(9);
-    QCOMPARE(pixelAt(d, drawPixel(d, 0, 3.125)), yellow);
-    QCOMPARE(pixelAt(d, drawPixel(d, 1, 3.427734375)), yellow);
-    QCOMPARE(pixelAt(d, drawPixel(d, 0, 0)), lightBlue);
-    QCOMPARE(pixelAt(d, drawPixel(d, 1, 0)), lightBlue);
     QCOMPARE(d->drawWidth(), 3);
 
-    // Exactly these two segments and nothing else: the same lines drawn into a second window.
-    auto twin = rbtest::loadForm(1);
-    (*twin)->picDiagramm->line(0, 3.125, 1, 3.427734375, yellow);
-    (*twin)->picDiagramm->line(0, 0, 1, 0, lightBlue);
-    QVERIFY(before.diagram != (*twin)->picDiagramm->canvas());
-    QVERIFY(d->canvas() == (*twin)->picDiagramm->canvas());
+    // Exactly these two segments, 3 pixels wide, and nothing else. The strip is 2137 x 267
+    // pixels: generation g lies on column g * 2136 / 800, percent p on row (100 - p) * 2.66.
+    // Yellow runs from row 257.7 (column 0) to row 256.9 (column 2.67), blue along row 266.
+    QCOMPARE(changedArea(before.diagram, d->canvas()), QRect(QPoint(0, 256), QPoint(4, 266)));
+    QCOMPARE(column(before.diagram, d->canvas(), 0, 255, 266), QStringLiteral("..YYY.....BB"));
+    QCOMPARE(column(before.diagram, d->canvas(), 3, 255, 266), QStringLiteral(".YYY......BB"));
 
     // The new prey stock lies below the phase diagram's visible range: nothing shows there,
     // while the marker frames the new state.
@@ -577,14 +598,13 @@ void TestGenerationTick::autoRestartAt800() {
     QCOMPARE(f.HScroll4->value(), 0);
     QCOMPARE(f.picDiagramm->left(), 0.f);
     COMPARE_EXACT(f.stock1, r.newStock1);
-    // A cleared diagram with its grid and the two segments from x = -1 to x = 0 only.
-    auto twin = rbtest::loadForm(1);
-    rb::PictureBox* d = (*twin)->picDiagramm;
-    d->line(-1, x / 32 * 100, 0, r.newStock1 / 32 * 100, rb::paletteColor(14));
-    d->line(-1, y / 24 * 100, 0, r.newStock2 / 24 * 100, rb::paletteColor(9));
-    QVERIFY(f.picDiagramm->canvas() == d->canvas());
-    QCOMPARE(pixelAt(f.picDiagramm, drawPixel(f.picDiagramm, 0, r.newStock1 / 32 * 100)),
-             rb::paletteColor(14));
+    // A cleared diagram with its grid (as at start-up) and the two segments from x = -1 to
+    // x = 0 only, cut at the left edge: prey about 21.46 (67.1 %, row 87.6), predators about
+    // 7.90 (32.9 %, row 178.4), 3 pixels wide.
+    const QImage grid = rbtest::loadForm(1)->form->picDiagramm->canvas();
+    QCOMPARE(changedArea(grid, f.picDiagramm->canvas()), QRect(QPoint(0, 87), QPoint(1, 179)));
+    QCOMPARE(column(grid, f.picDiagramm->canvas(), 0, 86, 90), QStringLiteral(".YYY."));
+    QCOMPARE(column(grid, f.picDiagramm->canvas(), 0, 176, 180), QStringLiteral(".BBB."));
 
     tick(f);
     QCOMPARE(f.generation, 1LL);
@@ -648,48 +668,34 @@ void TestGenerationTick::phaseTrajectoryAndMarker() {
     QCOMPARE(f.imgtarget->left(), static_cast<float>(r1.newStock2 - 1));
     QCOMPARE(f.imgtarget->top(), static_cast<float>(r1.newStock1 + 1));
     const QColor yellow = rb::paletteColor(14);
-    const QColor cyan = rb::paletteColor(3);
     const QPoint from = drawPixel(d, 10, 20);
     const QPoint to = drawPixel(d, r1.newStock2, r1.newStock1);
-    QCOMPARE(pixelAt(d, from), yellow);
-    QCOMPARE(pixelAt(d, to), yellow);
     // Thick dots: the neighbours of each centre are yellow too.
     for (const QPoint c : {from, to}) {
         for (const QPoint n : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
             QCOMPARE(pixelAt(d, c + n), yellow);
         }
     }
-    // A thin cyan segment between them: one pixel high in its middle column.
-    const int mid = (from.x() + to.x()) / 2;
-    int cyanInColumn = 0;
-    for (int row = 0; row < d->canvas().height(); ++row) {
-        cyanInColumn += pixelAt(d, QPoint(mid, row)) == cyan ? 1 : 0;
-    }
-    QCOMPARE(cyanInColumn, 1);
+    // Exactly this drawing: the box is 347 x 363 pixels, a predator on column 346 / 24 per
+    // fish, prey on row 362 / 24 per fish below 32. Dots about 4 pixels wide at (144.2, 181)
+    // and (255.9, 182.3), a one-pixel cyan line between (column 200), nothing else.
+    QCOMPARE(changedArea(grid, d->canvas()), QRect(QPoint(143, 180), QPoint(257, 184)));
+    QCOMPARE(column(grid, d->canvas(), 144, 179, 183), QStringLiteral(".YYY."));
+    QCOMPARE(column(grid, d->canvas(), 200, 180, 184), QStringLiteral("..C.."));
+    QCOMPARE(column(grid, d->canvas(), 256, 180, 185), QStringLiteral(".YYYY."));
+    const QImage one = d->canvas().copy();
 
-    // Exactly this drawing, step by step, in a second window with the same grid.
-    auto twin = rbtest::loadForm(1);
-    rb::PictureBox* t = (*twin)->picphase;
-    QVERIFY(t->canvas() == grid);
-    t->pset(r1.newStock2, r1.newStock1); // white, width 1 (covered by the yellow dot)
-    t->setDrawWidth(1);
-    t->line(10, 20, r1.newStock2, r1.newStock1, cyan);
-    t->setDrawWidth(4);
-    t->pset(10, 20, yellow);
-    t->pset(r1.newStock2, r1.newStock1, yellow);
-    QVERIFY(d->canvas() == t->canvas());
-
-    // The next tick starts with a yellow dot of width 4 and goes on from the unrounded state.
+    // The next tick goes on from the unrounded state (19.2 prey, 24 predators: the right
+    // edge, row 193.3): a cyan line from the last dot, which is drawn again over its start,
+    // and a new dot cut at the edge.
     const rb::GenerationResult r2 =
         rb::NextGeneration(r1.newStock1, r1.newStock2, modelParameters(10, 100, 10, 10));
+    QCOMPARE(r2.newStock2, 24.0);
     tick(f);
-    t->pset(r2.newStock2, r2.newStock1, yellow);
-    t->setDrawWidth(1);
-    t->line(r1.newStock2, r1.newStock1, r2.newStock2, r2.newStock1, cyan);
-    t->setDrawWidth(4);
-    t->pset(r1.newStock2, r1.newStock1, yellow);
-    t->pset(r2.newStock2, r2.newStock1, yellow);
-    QVERIFY(d->canvas() == t->canvas());
+    QCOMPARE(changedArea(one, d->canvas()), QRect(QPoint(258, 183), QPoint(346, 195)));
+    QCOMPARE(column(grid, d->canvas(), 256, 180, 185), QStringLiteral(".YYYY."));
+    QCOMPARE(column(one, d->canvas(), 300, 187, 189), QStringLiteral(".C."));
+    QCOMPARE(column(one, d->canvas(), 346, 191, 196), QStringLiteral(".YYYY."));
     QCOMPARE(f.imgtarget->left(), static_cast<float>(r2.newStock2 - 1));
     QCOMPARE(f.imgtarget->top(), static_cast<float>(r2.newStock1 + 1));
 }
