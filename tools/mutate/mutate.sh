@@ -32,16 +32,23 @@ export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$source_dir} CCACHE_NOHASHDIR=${CCACHE_N
 
 # ---- the scratch copy: every file git knows or would add, build directories left out ---------
 echo "mutate: copying the sources to $tree"
-mkdir -p "$tree"
+incoming=$work/incoming
+rm -rf "$incoming"
+mkdir -p "$tree" "$incoming"
 (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard |
-  grep -zv '^build' | tar --null -T - -cf -) | tar -xf - -C "$tree" ||
+  grep -zv '^build' | tar --null -T - -cf -) | tar -xf - -C "$incoming" ||
   { echo "mutate: could not copy the sources" >&2; exit 1; }
-# The copy keeps the checkout's times; a file mutated by an interrupted run may have objects
-# newer than it that were built from the mutant: such files are made newer again.
-touched=$work/touched
-if [ -f "$touched" ]; then
-  sort -u "$touched" | while read -r f; do [ -f "$tree/$f" ] && touch "$tree/$f"; done
-fi
+# Only a file whose text differs from the copy's is copied, and it takes the time of copying:
+# whatever was built from its old text (by an earlier run, from a mutant left by an interrupted
+# run, or from the checkout before an edit) is older and rebuilt. Unchanged files keep their
+# times, so the build and the compiler cache stay warm.
+(cd "$incoming" && find . -type f -print0) | while IFS= read -r -d '' f; do
+  if ! cmp -s "$incoming/$f" "$tree/$f"; then
+    mkdir -p "$(dirname "$tree/$f")"
+    cp "$incoming/$f" "$tree/$f"
+  fi
+done
+rm -rf "$incoming"
 echo "mutate: configuring and building $build (the first time takes a while)"
 (cd "$tree" && cmake --preset dev >>"$log" 2>&1) || { tail -20 "$log"; exit 1; }
 
@@ -62,7 +69,6 @@ build_targets() {
   cmake --build "$build" -j "$jobs" --target "$@" >>"$log" 2>&1
 }
 build_targets "${all_targets[@]}" || { echo "mutate: the unchanged sources do not build" >&2; tail -30 "$log"; exit 1; }
-rm -f "$touched"
 
 # ctest over a name pattern, offscreen or x11, stopping at the first failure.
 run_tests() { # include-regex exclude-regex label-args...
@@ -118,7 +124,6 @@ try_mutant() {
     text=${text/"${olds[$k]}"/"${news[$k]}"}
   done
   current=$file
-  echo "$file" >>"$touched"
   cp -p "$tree/$file" "$backup"
   printf '%s' "$text" >"$tree/$file"
   echo "=== $file: $why" >>"$log"
