@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/dragdrop.h"
 
+#include "window/runtime/userscale.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -25,14 +27,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect().adjusted(0, 0, -1, -1);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(r);
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(r);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(r.adjusted(1, 1, -1, -1));
-        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawRect(r.adjusted(1, 1, -1, -1));
+        // Two pixels wide at 100 %, as wide as the form's other lines at any zoom.
+        for (int k = 0; k < zoomedPixels(2); ++k) {
+            p.setPen(QPen(Qt::white, 1));
+            p.drawRect(r.adjusted(k, k, -k, -k));
+            p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            p.drawRect(r.adjusted(k, k, -k, -k));
+        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "window/runtime/form.h"
 #include "window/runtime/image.h"
 #include "window/runtime/picturebox.h"
+#include "window/runtime/userscale.h"
 
 #include <QCursor>
 #include <QSignalSpy>
@@ -35,6 +36,8 @@ private slots:
     void childControlsAndOtherWidgetsIgnoreTheDrag_data();
     void childControlsAndOtherWidgetsIgnoreTheDrag();
     void outlineFollowsThePointer();
+    void outlineIsTwoDesignPixelsWide_data();
+    void outlineIsTwoDesignPixelsWide();
     void realMouseEventsDriveTheDrag();
     void endingTheProgramCancelsADrag();
 
@@ -165,6 +168,30 @@ void TestDragDrop::outlineFollowsThePointer() {
     QCOMPARE(m_marker->left(), 10.f);
     rbtest::dragDropAt(p1);
     QVERIFY(rbtest::dragOutline() == nullptr);
+}
+
+void TestDragDrop::outlineIsTwoDesignPixelsWide_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("width"); // in device pixels, along the diagonal from the corner
+    QTest::newRow("100 %") << 1.0 << 2;
+    QTest::newRow("200 %") << 2.0 << 4;
+    QTest::newRow("50 %, never thinner than a pixel") << 0.5 << 1;
+}
+
+void TestDragDrop::outlineIsTwoDesignPixelsWide() {
+    QFETCH(double, zoom);
+    QFETCH(int, width);
+    m_marker->drag();
+    rb::setFormZoom(zoom);
+    QImage drawn(rbtest::dragOutline()->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    rbtest::dragOutline()->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    rb::setFormZoom(1.0);
+    QString corner; // '#' drawn, '.' clear, along the diagonal
+    for (int k = 0; k <= width; ++k) {
+        corner += qAlpha(drawn.pixel(k, k)) == 255 ? u'#' : u'.';
+    }
+    QCOMPARE(corner, QString(width, u'#') + u'.');
 }
 
 void TestDragDrop::realMouseEventsDriveTheDrag() {
