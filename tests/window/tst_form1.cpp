@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window as built from its layout table (each control's own design values are checked in
-// tst_windowtable): absolute places of controls in nested containers, the focus indices, the menu
-// bar, the stacking in every container, fonts, colours, the controls cut off at their container's
-// edge, the caption and the client area.
+// tst_windowtable): absolute places of controls in nested containers, the menu bar, the
+// stacking in every container, fonts, colours, the controls cut off at their container's edge,
+// the caption and the client area.
 
 #include "support/formfixture.h"
 #include "window/form1.h"
@@ -113,13 +113,9 @@ private slots:
     void absolutePlaces_data();
     void absolutePlaces();
     void startUpGivesImage4ItsPictureAndEveryFishItsTag();
-    void fishDesignPictures_data();
-    void fishDesignPictures();
     void fishKeepTheirPlacesInTheAquarium();
     void timer();
     void hiddenPictureStoreNeverShows();
-
-    void tabIndicesAreUniqueFromZeroTo38();
 
     void menuBar();
     void fishStackingOrder();
@@ -200,31 +196,6 @@ void TestForm1::startUpGivesImage4ItsPictureAndEveryFishItsTag() {
     }
 }
 
-void TestForm1::fishDesignPictures_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("picture"); // empty: none
-    QTest::addColumn<QSize>("size");
-    QTest::addRow("imgFisch1(1)") << "imgFisch1(1)"
-                                  << "preyFace" << QSize(63, 61);
-    QTest::addRow("imgFisch1(31)") << "imgFisch1(31)"
-                                   << "preyPinkLeft" << QSize(58, 64);
-    QTest::addRow("imgFisch2(7)") << "imgFisch2(7)"
-                                  << "predatorRightRed" << QSize(100, 98);
-    QTest::addRow("imgFisch2(3)") << "imgFisch2(3)" << QString() << QSize(106, 115);
-}
-
-// Before start-up every fish has its design picture and size, in the aquarium's corner.
-void TestForm1::fishDesignPictures() {
-    QFETCH(QString, name);
-    QFETCH(QString, picture);
-    QFETCH(QSize, size);
-    const auto* fish = m_design->findChild<rb::Image*>(name);
-    QVERIFY(fish);
-    QVERIFY(picture.isEmpty() ? fish->picture().isNull()
-                              : samePicture(fish->picture(), qPrintable(picture)));
-    QCOMPARE(absoluteRect(*m_design, name), QRect(QPoint(1, 1), size));
-}
-
 void TestForm1::fishKeepTheirPlacesInTheAquarium() {
     // Start-up scatters every fish of index 1 and up over aquarium units 0..720.
     const Form1& f = **m_loaded;
@@ -268,27 +239,6 @@ void TestForm1::hiddenPictureStoreNeverShows() {
                              .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), store.size());
     QCOMPARE(shown, photo);
-}
-
-void TestForm1::tabIndicesAreUniqueFromZeroTo38() {
-    QList<int> indices;
-    QStringList owners;
-    for (QObject* o : m_design->findChildren<QObject*>()) {
-        const QVariant tab = o->property("TabIndex");
-        if (tab.isValid()) {
-            indices << tab.toInt();
-            owners << o->objectName();
-        }
-    }
-    std::sort(indices.begin(), indices.end());
-    QList<int> expected;
-    for (int k = 0; k <= 38; ++k) {
-        expected << k;
-    }
-    QCOMPARE(indices, expected);
-    QCOMPARE(m_design->picAqua->property("TabIndex").toInt(), 0);
-    QCOMPARE(m_design->Label1->property("TabIndex").toInt(), 26);
-    QCOMPARE(m_design->Text1->property("TabIndex").toInt(), 38);
 }
 
 void TestForm1::menuBar() {

@@ -226,25 +226,32 @@ void TestWindowTable::line() {
     QCOMPARE(line->to(), QPointF(15660, 5460));
 }
 
-// Before start-up every fish picture shows, in its design picture's size: prey 945 x 915
-// twips except imgFisch1(31), 870 x 960; predators 1590 x 1725 except imgFisch2(7), 1500 x
-// 1470; only imgFisch1(0) carries a tag, "1".
+// Before start-up every fish shows its design picture in the aquarium's corner, in that
+// picture's size: the prey face, 945 x 915 twips, except imgFisch1(31), the pink fish facing
+// left, 870 x 960; predators blank, 1590 x 1725, except imgFisch2(7), the red predator facing
+// right, 1500 x 1470; only imgFisch1(0) carries a tag, "1"; none takes the focus.
 void TestWindowTable::fishAsDesigned() {
     for (int k = 0; k <= 32; ++k) {
         auto* fish = m_design->findChild<rb::Image*>(QStringLiteral("imgFisch1(%1)").arg(k));
         QVERIFY(fish);
         QCOMPARE(fish->container(), static_cast<rb::Container*>(m_design->picAqua));
-        QCOMPARE(fish->pixelSize(), k == 31 ? QSizeF(58, 64) : QSizeF(63, 61));
+        QCOMPARE(fish->pixelRect(),
+                 QRectF(QPointF(1, 1), k == 31 ? QSizeF(58, 64) : QSizeF(63, 61)));
+        QVERIFY(showsPicture(fish->picture(), k == 31 ? "preyPinkLeft" : "preyFace"));
         QVERIFY(fish->isVisible());
         QCOMPARE(fish->tag(), k == 0 ? QStringLiteral("1") : QString());
+        QVERIFY(!fish->property("TabIndex").isValid());
     }
     for (int k = 0; k <= 24; ++k) {
         auto* fish = m_design->findChild<rb::Image*>(QStringLiteral("imgFisch2(%1)").arg(k));
         QVERIFY(fish);
         QCOMPARE(fish->container(), static_cast<rb::Container*>(m_design->picAqua));
-        QCOMPARE(fish->pixelSize(), k == 7 ? QSizeF(100, 98) : QSizeF(106, 115));
+        QCOMPARE(fish->pixelRect(),
+                 QRectF(QPointF(1, 1), k == 7 ? QSizeF(100, 98) : QSizeF(106, 115)));
+        QVERIFY(showsPicture(fish->picture(), k == 7 ? "predatorRightRed" : ""));
         QVERIFY(fish->isVisible());
         QCOMPARE(fish->tag(), QString());
+        QVERIFY(!fish->property("TabIndex").isValid());
     }
 }
 
