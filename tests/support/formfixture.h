@@ -51,6 +51,17 @@ inline void setSlider(rb::ScrollBar* bar, int value) {
     bar->setValue(value);
 }
 
+// The two stocks as the window holds them, to compare in one line: the stock sliders, their
+// boxes and the model's stocks, e.g. "sliders 20 12, boxes 20 12, stocks 20 12".
+inline QString shownStocks(const rb::Form1& f) {
+    return QStringLiteral("sliders %1 %2, boxes %3 %4, stocks %5 %6")
+        .arg(f.HScroll1->value())
+        .arg(f.HScroll2->value())
+        .arg(f.txtFisch1->text(), f.txtFisch2->text())
+        .arg(f.stock1)
+        .arg(f.stock2);
+}
+
 // One generation tick of a running simulation.
 inline void tick(rb::Form1& f) {
     f.stopped = false;
