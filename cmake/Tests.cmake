@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# rb_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [X11])
+# rb_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [SCALED])
 # Builds one Qt Test program and registers it with ctest as "<name>". Widget tests run on
-# the offscreen platform so they need no display.
+# the offscreen platform so they need no display. SCALED: also as "<name>_scaled" on a screen
+# scaled to twice the pixels.
 function(rb_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SCALED" "NAME" "SOURCES;LIBS" ${ARGN})
   qt_add_executable(${T_NAME} ${T_SOURCES})
   set_target_properties(${T_NAME} PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
   target_link_libraries(${T_NAME} PRIVATE Qt6::Test rb_warnings ${T_LIBS})
@@ -12,6 +13,12 @@ function(rb_add_test)
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;LC_ALL=C.UTF-8"
     TIMEOUT 300)
+  if(T_SCALED) # the same test again on a screen scaled to twice the pixels
+    add_test(NAME ${T_NAME}_scaled COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME}_scaled PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2;QT_FATAL_WARNINGS=0;LC_ALL=C.UTF-8"
+      TIMEOUT 300)
+  endif()
 endfunction()
 
 # rb_add_x11_test(NAME <name> SOURCES <files...> LIBS <targets...>)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/runtime/eventloop.h"
+#include "window/runtime/timer.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>
@@ -29,6 +30,8 @@ private slots:
     void repaintsAskedForDuringAWaitAreDoneOnce();
     void interruptEndsTheWait();
     void countsPasses();
+    void timerIsPreciseAndFollowsItsInterval();
+    void doEventsRunsPendingHandlersNested();
 };
 
 void TestEventLoop::yieldRunsPendingHandlersBeforeReturning() {
@@ -94,6 +97,53 @@ void TestEventLoop::countsPasses() {
         pacer.yield();
     }
     QCOMPARE(pacer.passes(), 3);
+}
+
+void TestEventLoop::timerIsPreciseAndFollowsItsInterval() {
+    rb::Timer timer(nullptr, QStringLiteral("Timer1"));
+    timer.setInterval(250);
+    const QTimer* qt = timer.findChild<QTimer*>();
+    QVERIFY(qt != nullptr);
+    QCOMPARE(qt->timerType(), Qt::PreciseTimer); // the coarse default may fire 5 % late
+    QCOMPARE(qt->interval(), 250);
+    QSignalSpy ticks(&timer, &rb::Timer::timer);
+    timer.setInterval(5);
+    QCOMPARE(timer.interval(), 5);
+    QVERIFY(ticks.wait(60000));
+    timer.setEnabled(false);
+    const int count = ticks.count();
+    QTest::qWait(30);
+    QCOMPARE(ticks.count(), count);
+    // Enabled with the interval 0, a timer does not run.
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    QCOMPARE(timer.interval(), 0);
+    QVERIFY(!qt->isActive());
+}
+
+void TestEventLoop::doEventsRunsPendingHandlersNested() {
+    int ran = 0;
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { ++ran; }, Qt::QueuedConnection);
+    QCOMPARE(ran, 0);
+    rb::doEvents();
+    QCOMPARE(ran, 2);
+    // A handler that yields runs the events queued behind it inside its own call.
+    QList<int> order;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            order << 1;
+            rb::doEvents();
+            order << 3;
+        },
+        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { order << 2; }, Qt::QueuedConnection);
+    rb::doEvents();
+    QCOMPARE(order, (QList<int>{1, 2, 3}));
 }
 
 QTEST_MAIN(TestEventLoop)
