@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QNativeGestureEvent>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QTouchEvent>
 #include <QWheelEvent>
@@ -32,6 +34,24 @@ constexpr const char* kDesignFontProperty = "rbDesignFont";
 // sides and bottom, and the title bar.
 constexpr int kFrameSide = 8;
 constexpr int kFrameTitle = 32;
+
+// The menu bar's entries are commands, not menus, so none is ever shown pressed: the entry
+// under the mouse, or chosen with Alt and the arrow keys, is drawn as a pressed one instead,
+// so that a learner at the keyboard sees which one Enter runs.
+class MenuBarStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item && (item->state & State_Selected)) {
+            QStyleOptionMenuItem shown = *item;
+            shown.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &shown, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 } // namespace
 
@@ -242,6 +262,11 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QAction* Form::addMenuEntry(const QString& name, const QString& caption) {
+    if (!dynamic_cast<MenuBarStyle*>(menuBar()->style())) {
+        auto* style = new MenuBarStyle;
+        style->setParent(menuBar());
+        menuBar()->setStyle(style);
+    }
     QAction* action = menuBar()->addAction(caption);
     action->setObjectName(name);
     return action;

@@ -2,11 +2,13 @@
 // The form: menu entries on the bar itself, ending the program once and silently, closing the
 // window as an end.
 
+#include "support/pixels.h"
 #include "window/runtime/form.h"
 #include "window/runtime/scrollbar.h"
 #include "window/runtime/timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -35,6 +37,22 @@ void TestForm::formMenuEntriesAreTopLevel() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.client()->size(), QSize(1256, 678));
+    // The entry chosen from the keyboard shows highlighted, though it opens no menu.
+    QMenuBar* bar = form.menuBar();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyPress(&form, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(&form, Qt::Key_Alt);
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->activeAction(), actions.at(1));
+    const QImage shot = bar->grab().toImage();
+    const auto inside = [bar](QAction* a) {
+        const QRect r = bar->actionGeometry(a);
+        return QPoint(r.left() + 3, r.center().y());
+    };
+    const QColor highlight = bar->palette().color(QPalette::Highlight);
+    QCOMPARE(rbtest::logicalPixel(shot, inside(actions.at(1))), highlight);
+    QVERIFY(rbtest::logicalPixel(shot, inside(actions.at(0))) != highlight);
 }
 
 void TestForm::endProgramSilencesEverythingOnce() {
