@@ -18,11 +18,20 @@ QString fish(double stock) {
     return decimalComma(std::floor(stock * 100) / 100, 2);
 }
 
-void describeWhileEmpty(TextBox* display) {
-    const QString computed = display->accessibleDescription();
-    setLiveDescription(display, [display, computed] {
-        return display->text().isEmpty() ? QStringLiteral("noch keine Generation berechnet")
-                                         : computed;
+// A stock display's description reads out the number it shows: "…, mal 100: 416 sind 4,16
+// Beutefische"; before the first generation it says that none has been computed.
+void describeShownStock(TextBox* display, const QString& fishes) {
+    const QString design = display->accessibleDescription();
+    setLiveDescription(display, [display, design, fishes] {
+        const QString shown = display->text();
+        bool number = false;
+        const double hundredths = shown.toDouble(&number);
+        if (shown.isEmpty()) {
+            return QStringLiteral("noch keine Generation berechnet");
+        }
+        return number ? QStringLiteral("%1: %2 sind %3 %4")
+                            .arg(design, shown, decimalComma(hundredths / 100, 2), fishes)
+                      : design;
     });
 }
 
@@ -45,8 +54,8 @@ void connectSpokenState(Form1& f) {
     QObject::connect(key, &QShortcut::activated, &f, [&f] { announce(&f, stateSentence(f)); });
     QObject::connect(f.Command2, &QAbstractButton::clicked, &f,
                      [&f] { announce(&f, stateSentence(f)); });
-    describeWhileEmpty(f.txtFisch1Bestand);
-    describeWhileEmpty(f.txtFisch2Bestand);
+    describeShownStock(f.txtFisch1Bestand, QStringLiteral("Beutefische"));
+    describeShownStock(f.txtFisch2Bestand, QStringLiteral("Raubfische"));
 }
 
 } // namespace rb

@@ -189,13 +189,13 @@ RB_CONTROL(txtFisch1Bestand, TextBox, .container = "picAqua",
            .fore = kSystemText, .font = kTimes1425Bold, .align = Align::Right,
            .accessibleName = "Beutebestand der Generation",
            .accessibleDescription = "Beutebestand nach der zuletzt berechneten Generation, "
-                                    "mal 100: 3093 sind 30,93 Beutefische")
+                                    "mal 100")
 RB_CONTROL(txtFisch2Bestand, TextBox, .container = "picAqua",
            .place = {780, 0, 795, 510}, .tabIndex = 12, .text = "", .back = kNavy,
            .fore = kWhiteBack, .font = kTimes1425, .align = Align::Centre,
            .accessibleName = "Räuberbestand der Generation",
            .accessibleDescription = "Räuberbestand nach der zuletzt berechneten Generation, "
-                                    "mal 100: 1250 sind 12,50 Raubfische")
+                                    "mal 100")
 RB_ELEMENT(imgfress, 1, Image, .container = "picAqua",
            .place = {5460, 1260, 2100, 2055}, .picture = "eatingLeft")
 // A picture store only: never shown.

@@ -133,13 +133,20 @@ void TestSpokenState::valuesWithTheirMeaning() {
     f.HScroll4->setValue(2004); // 50 generations of 40.07 twips
     QCOMPARE(valueText(f.HScroll4), QStringLiteral("ab Generation 50"));
 
-    const QString computed = f.txtFisch1Bestand->accessibleDescription();
+    // The stock displays read out what they show, once a generation has been computed.
     rb::refreshLiveDescriptions();
     QCOMPARE(f.txtFisch1Bestand->accessibleDescription(),
              QStringLiteral("noch keine Generation berechnet"));
-    rbtest::tick(f);
+    rbtest::tick(f); // 1 prey become 1.096875, 0 predators stay
     rb::refreshLiveDescriptions();
-    QCOMPARE(f.txtFisch1Bestand->accessibleDescription(), computed);
+    QCOMPARE(
+        f.txtFisch1Bestand->accessibleDescription(),
+        QStringLiteral("Beutebestand nach der zuletzt berechneten Generation, mal 100: 109 sind "
+                       "1,09 Beutefische"));
+    QCOMPARE(
+        f.txtFisch2Bestand->accessibleDescription(),
+        QStringLiteral("Räuberbestand nach der zuletzt berechneten Generation, mal 100: 0 sind "
+                       "0,00 Raubfische"));
 }
 
 QTEST_MAIN(TestSpokenState)
