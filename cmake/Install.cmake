@@ -10,6 +10,7 @@
 include(GNUInstallDirs)
 
 include("${PROJECT_SOURCE_DIR}/data/app.cmake")
+include(Guide)
 
 # The release date is given for the metainfo, the manual pages and the package's changelog.
 set(RB_RELEASE_DATE "2026-12-09" CACHE STRING
@@ -107,39 +108,15 @@ add_custom_target(man_pages ALL DEPENDS ${rb_man_pages})
 # pictures.
 rb_configure_text("${PROJECT_SOURCE_DIR}/data/copyright.in" "${PROJECT_BINARY_DIR}/data/copyright")
 rb_install_file("${PROJECT_BINARY_DIR}/data/copyright" "${RB_DOC_DIR}")
-# The guide and its worksheet come as Markdown and as HTML pages that a browser shows (F1 in the
-# program opens the guide), built into build/docs/ with their pictures beside them.
-file(GLOB rb_guide_pictures CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/anleitung-*.png")
-qt_add_executable(guidehtml "${PROJECT_SOURCE_DIR}/tools/guidehtml/main.cpp")
-set_target_properties(guidehtml PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
-target_link_libraries(guidehtml PRIVATE Qt6::Gui rb_warnings)
-set(rb_guide_html "")
-foreach(page IN ITEMS anleitung arbeitsblatt)
-  set(md "${PROJECT_SOURCE_DIR}/docs/${page}.md")
-  set(html "${PROJECT_BINARY_DIR}/docs/${page}.html")
-  add_custom_command(
-    OUTPUT "${html}"
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-            $<TARGET_FILE:guidehtml> "${md}" "${html}"
-    DEPENDS guidehtml "${md}" ${rb_guide_pictures}
-    COMMENT "Writing docs/${page}.html"
-    VERBATIM)
-  list(APPEND rb_guide_html "${html}")
-  rb_install_file("${md}" "${RB_DOC_DIR}")
-  rb_install_file("${html}" "${RB_DOC_DIR}")
-endforeach()
-add_custom_target(guide_html ALL DEPENDS ${rb_guide_html})
-foreach(file IN LISTS rb_guide_pictures)
+# The guide and its worksheet, as Markdown and as the HTML pages built from them
+# (cmake/Guide.cmake), with their pictures.
+foreach(file IN LISTS RB_GUIDE_MARKDOWN RB_GUIDE_HTML RB_GUIDE_PICTURES)
   rb_install_file("${file}" "${RB_DOC_DIR}")
 endforeach()
 
 # The icon: the vector picture as it is, and PNGs of every size rendered from it.
 rb_install_file("${PROJECT_SOURCE_DIR}/assets/appIcon.svg"
                 ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${RB_APP_ID}.svg)
-
-qt_add_executable(iconrender "${PROJECT_SOURCE_DIR}/tools/iconrender/main.cpp")
-set_target_properties(iconrender PROPERTIES MACOSX_BUNDLE OFF WIN32_EXECUTABLE OFF)
-target_link_libraries(iconrender PRIVATE Qt6::Gui Qt6::Svg rb_warnings)
 
 set(rb_icon_dir "${PROJECT_BINARY_DIR}/data/icons")
 set(rb_icon_pngs "")
