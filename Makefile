@@ -7,7 +7,8 @@ PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps deps-run deps-test deps-lint deps-docs deps-monkey configure build run test \
-        bench clean asan-test mutate monkey lint format format-check fuzz install package
+        bench clean asan-test mutate monkey lint format format-check fuzz install package \
+        qt-windows windows windows-test mutate-windows
 
 all: build
 
@@ -15,7 +16,7 @@ all: build
 deps:
 	@tools/install-deps.sh run test lint docs monkey
 
-deps-run deps-test deps-lint deps-docs deps-monkey:
+deps-run deps-test deps-lint deps-docs deps-monkey deps-windows:
 	@tools/install-deps.sh $(@:deps-%=%)
 
 configure: deps-run
@@ -44,6 +45,27 @@ bench: configure
 	  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1920x1080x24' build/bench/bench 2>/dev/null; \
 	fi
 
+# Windows, cross-built here (build-windows/): `make windows` writes the program's folder as
+# raeuber-beute-<version>-windows-x64.zip and the setup raeuber-beute-<version>-setup.exe;
+# `make windows-test` also runs the test programs under Wine and the real window, the zip and
+# the setup under Wine on a virtual display. Both need a Qt for Windows, which
+# `make qt-windows` builds once into ~/.cache/raeuber-beute (tools/windows/build-qt.sh, about
+# an hour on two cores). The build runs the helper programs of the native build in build/.
+WINDOWS_HOST_TOOLS := reefpainter guidehtml iconrender wine-checks
+qt-windows:
+	@tools/windows/build-qt.sh
+
+windows: deps-windows configure
+	@tools/windows/find-qt.sh >/dev/null || { \
+	  echo "windows: no Qt for Windows; make qt-windows builds it (about an hour)"; exit 1; }
+	@cmake --build build -j $(JOBS) --target $(WINDOWS_HOST_TOOLS)
+	@RB_WINDOWS_QT=$$(tools/windows/find-qt.sh) cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	@ls -l build-windows/raeuber-beute-*-windows-x64.zip build-windows/raeuber-beute-*-setup.exe
+
+windows-test: windows
+	@ctest --preset windows -j $(JOBS)
+
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/; any report fails it.
 asan-test: deps-test
@@ -58,6 +80,11 @@ asan-test: deps-test
 MUTANTS ?=
 mutate: deps-test
 	@tools/mutate/mutate.sh build-mutate '$(MUTANTS)'
+
+# The same for the Windows build (tools/mutate/mutants-windows.txt), its suite under Wine, in
+# build-mutate-windows/ (needs a Qt for Windows; about ten minutes a fault).
+mutate-windows: deps-test deps-windows
+	@tools/mutate/mutate.sh --windows build-mutate-windows '$(MUTANTS)'
 
 # The monkey: random real input (clicks, drags, keys, absurd texts typed and pasted, resizes,
 # start/stop bursts, menus, close requests) to the sanitizer build on a virtual X server for
@@ -135,4 +162,4 @@ package: configure
 	@cmake --build build -j $(JOBS) --target deb
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-windows

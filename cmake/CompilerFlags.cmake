@@ -18,12 +18,20 @@ endif()
 # table bound at start (relro, now). Fortification needs an optimising build, so Debug builds
 # (and the sanitizer builds made from them) leave it out; the fuzz build turns it all off so
 # that the sanitizers, not the fortified calls, report what the fuzzer finds.
+# On Windows the same stack protector and checked calls (MinGW-w64's libssp, linked in), and
+# the executable protections of Windows: address space layout randomisation with 64-bit
+# addresses, and no execution of data.
 option(RB_HARDENING "Build with Debian's hardening flags" ON)
 if(RB_HARDENING)
-  include(CheckPIESupported)
-  check_pie_supported(LANGUAGES CXX)
-  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
   add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security
                       $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
-  add_link_options(-Wl,-z,relro -Wl,-z,now)
+  if(WIN32)
+    add_link_options(-fstack-protector-strong -Wl,--dynamicbase -Wl,--nxcompat
+                     -Wl,--high-entropy-va)
+  else()
+    include(CheckPIESupported)
+    check_pie_supported(LANGUAGES CXX)
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    add_link_options(-Wl,-z,relro -Wl,-z,now)
+  endif()
 endif()

@@ -8,6 +8,8 @@
 #   tools/install-deps.sh fuzz    ... and clang with libFuzzer (make fuzz)
 #   tools/install-deps.sh docs    ... and the screenshot tool (tools/screenshot.sh)
 #   tools/install-deps.sh monkey  ... and the monkey's clipboard tool and X headers (make monkey)
+#   tools/install-deps.sh qt-windows  ... and what building Qt for Windows needs (tools/windows)
+#   tools/install-deps.sh windows ... and the Windows build, its packages and Wine (make windows)
 #
 # Every use includes "run". Where CMake 3.25, a C++20 compiler and Qt 6.4 are found (a scratch
 # configure of cmake/toolchain-check), their packages are not installed, on any distribution.
@@ -36,6 +38,14 @@ declare -A uses=(
   [docs]="xvfb:xvfb-run xauth:xauth xdotool:xdotool imagemagick:import"
   # the monkey (make monkey): clipboard for pastes and answer probes, X headers for its helper
   [monkey]="xvfb:xvfb-run xauth:xauth xdotool:xdotool xclip:xclip libxcb1-dev"
+  # Qt for Windows built from source: the cross compilers, Ninja, unpacking Debian's source
+  [qt-windows]="g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix ninja-build:ninja
+                dpkg-dev:dpkg-source xz-utils:xz"
+  # the Windows build, its zip and setup, and running both under Wine on a virtual display
+  # (with Wine's own fonts, which stand in for Windows' faces in its dialogs)
+  [windows]="g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix ninja-build:ninja
+             nsis:makensis unzip:unzip wine:wine wine64 xvfb:xvfb-run xauth:xauth
+             xdotool:xdotool xclip:xclip qt6-translations-l10n fonts-wine"
 )
 
 say() { echo "install-deps: $*" >&2; }
@@ -46,7 +56,7 @@ fi
 wanted=()
 for use in run "$@"; do
   if [ -z "${uses[$use]+set}" ]; then
-    say "unknown use \"$use\" (run, test, lint, fuzz, docs)"
+    say "unknown use \"$use\" (run, test, lint, fuzz, docs, monkey, qt-windows, windows)"
     exit 2
   fi
   for entry in ${uses[$use]}; do
