@@ -13,8 +13,14 @@ class Form1;
 // build tree, the page built there. Empty when neither is there.
 QUrl guideUrl(const QString& programDir);
 
-// F1 anywhere in the window opens the guide in the desktop's browser. Without a browser (or
-// without the guide) nothing visible happens; the program opens no window of its own.
+// What the program says on Windows when F1 cannot show the guide: where the page lies (found
+// but no browser opened it), or where it was looked for (not beside the program, as when the
+// program is started from inside its zip).
+QString guideWhereabouts(const QUrl& guide, const QString& programDir);
+
+// F1 anywhere in the window opens the guide in the desktop's browser. On Linux, without a
+// browser (or without the guide) nothing visible happens; on Windows a message that does not
+// hold up the running simulation says where the guide is (guideWhereabouts).
 void connectHelp(Form1& f);
 
 } // namespace rb

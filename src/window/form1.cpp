@@ -4,6 +4,7 @@
 #include "window/layout.h"
 #include "window/pictures.h"
 #include "window/runtime/accessibility.h"
+#include "window/runtime/fonts.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -20,6 +21,7 @@ QFont makeFont(const FontDesign& design) {
     QFont f(QLatin1String(design.face));
     f.setPointSizeF(design.points);
     f.setBold(design.bold);
+    passOverBitmapFaces(f);
     return f;
 }
 

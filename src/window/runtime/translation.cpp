@@ -9,9 +9,11 @@ namespace rb {
 
 bool installQtTranslation(const QString& language) {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_") + language,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(translator)) {
+    const QString file = QStringLiteral("qtbase_") + language;
+    // Carried in the program where Qt is linked in (Windows), else from Qt's own folder.
+    const bool loaded = translator->load(file, QStringLiteral(":/translations")) ||
+                        translator->load(file, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!loaded || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
