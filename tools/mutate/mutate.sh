@@ -6,6 +6,13 @@
 # when every test passed. Prints the share killed per source folder and the survivors.
 #
 #   tools/mutate/mutate.sh [WORK_DIR [FILTER]]
+#   tools/mutate/mutate.sh --windows [WORK_DIR [FILTER]]
+#
+# --windows: the faults of tools/mutate/mutants-windows.txt (the Windows build's own code, its
+# packages and the platform branches of the sources), each tried on the Windows build of the
+# scratch copy (preset "windows", with the helper programs of its native build), whose suite runs
+# under Wine: first the tests a record names on its "? <regex>" line, then all of them. Needs a
+# Qt for Windows (tools/windows/find-qt.sh).
 #
 # WORK_DIR (default build-mutate) holds the scratch copy WORK_DIR/tree and its build
 # WORK_DIR/tree/build; the copy keeps the same relative paths as the checkout, so the compiler
@@ -16,12 +23,19 @@
 set -uo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+windows=false
+if [ "${1:-}" = --windows ]; then
+  windows=true
+  shift
+fi
 work=${1:-build-mutate}
 filter=${2:-}
 case $work in /*) ;; *) work=$source_dir/$work ;; esac
 list=$source_dir/tools/mutate/mutants.txt
+$windows && list=$source_dir/tools/mutate/mutants-windows.txt
 tree=$work/tree
 build=$tree/build
+wbuild=$tree/build-windows
 log=$work/mutate.log
 jobs=$(nproc 2>/dev/null || echo 2)
 mkdir -p "$work"
@@ -68,6 +82,24 @@ done < <(find "$tree/tests" -name CMakeLists.txt -printf '%h\n')
 build_targets() {
   cmake --build "$build" -j "$jobs" --target "$@" >>"$log" 2>&1
 }
+# The Windows build: the native helper programs it runs, then all of it.
+windows_host_tools=(reefpainter guidehtml iconrender wine-checks)
+build_windows() {
+  build_targets "${windows_host_tools[@]}" && cmake --build "$wbuild" -j "$jobs" >>"$log" 2>&1
+}
+run_windows_tests() { # include-regex
+  local args=(--test-dir "$wbuild" --stop-on-failure -j "$jobs")
+  [ -n "$1" ] && args+=(-R "$1")
+  ctest "${args[@]}" >>"$log" 2>&1
+}
+if $windows; then
+  qt=$("$source_dir/tools/windows/find-qt.sh") || exit 1
+  echo "mutate: configuring and building $wbuild (the first time takes a while)"
+  (cd "$tree" && RB_WINDOWS_QT=$qt cmake --preset windows >>"$log" 2>&1) || { tail -20 "$log"; exit 1; }
+  build_windows || { echo "mutate: the unchanged sources do not build for Windows" >&2; tail -30 "$log"; exit 1; }
+  echo "mutate: checking that the unchanged sources pass their Windows tests"
+  run_windows_tests "" || { echo "mutate: the unchanged sources fail their Windows tests; see $log" >&2; exit 1; }
+else
 build_targets "${all_targets[@]}" || { echo "mutate: the unchanged sources do not build" >&2; tail -30 "$log"; exit 1; }
 
 # ctest over a name pattern, offscreen or x11, stopping at the first failure.
@@ -84,6 +116,7 @@ echo "mutate: checking that the unchanged sources pass their offscreen tests"
 if ! run_tests "" "" -LE 'install|setup|x11' -j "$jobs"; then
   echo "mutate: the unchanged sources fail their tests; see $log" >&2
   exit 1
+fi
 fi
 
 # ---- the mutants ----------------------------------------------------------------------------
@@ -135,7 +168,15 @@ try_mutant() {
     pattern="^($(tests_of "$testdir" | paste -sd'|'))\$"
   fi
   local verdict=survived
-  if [ ${#mine[@]} -gt 0 ] && ! build_targets "${mine[@]}"; then
+  if $windows; then
+    if ! build_windows; then
+      verdict="killed (does not build)"
+    elif [ -n "$first" ] && ! run_windows_tests "$first"; then
+      verdict="killed by $first"
+    elif ! run_windows_tests ""; then
+      verdict="killed by another Windows test"
+    fi
+  elif [ ${#mine[@]} -gt 0 ] && ! build_targets "${mine[@]}"; then
     verdict="killed (does not build)"
   elif [ -n "$pattern" ] && ! run_tests "$pattern" "" -LE 'install|setup|x11' -j "$jobs"; then
     verdict="killed by the tests of $testdir"
@@ -155,20 +196,21 @@ try_mutant() {
   echo "  $verdict: $file: $why"
 }
 
-file='' why='' olds=() news=()
+file='' why='' first='' olds=() news=()
 flush() {
   if [ -n "$file" ] && [ ${#olds[@]} -gt 0 ]; then
     if [ -z "$filter" ] || [[ "$file $why" =~ $filter ]]; then
       try_mutant "$file" "$why"
     fi
   fi
-  file='' why='' olds=() news=()
+  file='' why='' first='' olds=() news=()
 }
 echo "mutate: the mutants of ${list#"$source_dir"/}"
 while IFS= read -r line || [ -n "$line" ]; do
   case $line in
     '# why: '*) why=${line#'# why: '} ;;
     '@ '*) file=${line#'@ '} ;;
+    '? '*) first=${line#'? '} ;;
     '- '*) olds+=("${line#'- '}") ;;
     '+ '*) news+=("${line#'+ '}") ;;
     '') flush ;;
