@@ -9,7 +9,8 @@
 // A program of the native build, run by the Windows build's suite (tests/windows) as
 //   xvfb-run -s '-screen 0 WxHx24' wine-checks <function>
 // with RB_WINE_RUN (tools/windows/wine-run.sh), RB_WINE_PREFIX (a Wine prefix of its own, made
-// afresh), RB_PROGRAM_EXE, RB_ZIP and RB_SETUP (the Windows build's files).
+// afresh), RB_PROGRAM_EXE, RB_ZIP and RB_SETUP (the Windows build's files); where
+// RB_WINE_SCREENSHOT names a file, the window check keeps its picture of the screen there.
 
 #include "support/formfixture.h"
 #include "support/xdo.h"
@@ -311,6 +312,9 @@ void TestWine::windowAsOnLinux() {
     // area under the phase diagram, where no fish swim, finds it.
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
         QImage::Format_RGB32);
+    if (const QString keep = qEnvironmentVariable("RB_WINE_SCREENSHOT"); !keep.isEmpty()) {
+        shot.save(keep); // for a look by eye
+    }
     double alike = 0;
     const QPoint client =
         bestPlace(shot, reference, QRect(696, 365, 348, 270), placed.topLeft(), 60, 3, &alike);
