@@ -397,29 +397,49 @@ void TestInstalled::packageFields() {
 void TestInstalled::guidePages_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("pictures");
-    QTest::newRow("guide") << QStringLiteral("anleitung.html") << 7;
-    QTest::newRow("worksheet") << QStringLiteral("arbeitsblatt.html") << 0;
+    QTest::addColumn<int>("answers");          // places with lines to write on
+    QTest::addColumn<QStringList>("sections"); // the kinds of its printed sections, in order
+    const QString plain;
+    const QString task = QStringLiteral("task");
+    QTest::newRow("guide") << QStringLiteral("anleitung.html") << 7 << 0 << QStringList(15, plain);
+    // Each task stays on one printed page, and the answers start a new one.
+    QTest::newRow("worksheet") << QStringLiteral("arbeitsblatt.html") << 0 << 14
+                               << QStringList{task, task, task,
+                                              task, task, QStringLiteral("new-page")};
 }
 
-// The HTML pages show every picture from beside them, at its own size, and lead to each other
-// rather than to the Markdown sources.
+// The HTML pages show every picture from beside them, scaled to the text column (no fixed size)
+// and as a link to itself at its own size, and lead to each other rather than to the Markdown
+// sources.
 void TestInstalled::guidePages() {
     QFETCH(QString, page);
     QFETCH(int, pictures);
+    QFETCH(int, answers);
+    QFETCH(QStringList, sections);
     const QDir doc(installed(QStringLiteral("share/doc/raeuber-beute")));
     QFile file(doc.filePath(page));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QString html = QString::fromUtf8(file.readAll());
-    static const QRegularExpression img(QStringLiteral("<img ([^>]*)>"));
+    static const QRegularExpression img(QStringLiteral("(<a href=\"[^\"]*\">)?<img ([^>]*)>"));
     static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
     int shown = 0;
     for (const auto& m : img.globalMatch(html)) {
-        const QString name = src.match(m.captured(1)).captured(1);
+        const QString name = src.match(m.captured(2)).captured(1);
         QVERIFY2(QImage(doc.filePath(name)).width() > 0, qPrintable(name));
-        QVERIFY2(!m.captured(1).contains(QLatin1String("width")), qPrintable(m.captured(0)));
+        QVERIFY2(!m.captured(2).contains(QLatin1String("width")), qPrintable(m.captured(0)));
+        QCOMPARE(m.captured(1), QStringLiteral("<a href=\"%1\">").arg(name));
         ++shown;
     }
     QCOMPARE(shown, pictures);
+    QVERIFY(html.contains(QLatin1String("img { max-width: 100%; height: auto;")));
+    QCOMPARE(html.count(QLatin1String("<div class=\"answer\"><div></div><div></div>")), answers);
+    static const QRegularExpression section(
+        QStringLiteral("<section(?: class=\"([a-z-]+)\")?><h2>"));
+    QStringList kinds;
+    for (const auto& m : section.globalMatch(html)) {
+        kinds.append(m.captured(1));
+    }
+    QCOMPARE(kinds, sections);
     QVERIFY(!html.contains(QLatin1String(".md\"")));
     QVERIFY(html.contains(QLatin1String("<title>")));
 }
