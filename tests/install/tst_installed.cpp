@@ -344,29 +344,43 @@ void TestInstalled::metainfoNamesTheInstalledLauncher() {
     QVERIFY(!facts.value(QStringLiteral("summary[de]")).isEmpty());
 }
 
-void TestInstalled::packageDepends_data() {
-    QTest::addColumn<QString>("package");
-    QTest::newRow("Qt core") << QStringLiteral("libqt6core6");
-    QTest::newRow("Qt GUI") << QStringLiteral("libqt6gui6");
-    QTest::newRow("Qt widgets") << QStringLiteral("libqt6widgets6");
-    QTest::newRow("Qt SVG") << QStringLiteral("libqt6svg6");
-    QTest::newRow("C++ library") << QStringLiteral("libstdc++6");
-    QTest::newRow("fonts") << QStringLiteral("fonts-liberation");
+// The package names of a relationship field: "libqt6gui6 (>= 6.2.0)" -> "libqt6gui6";
+// alternatives count as well.
+static QStringList relations(const QString& field) {
+    QStringList names;
+    for (const QString& entry : controlField(field).split(QLatin1Char(','))) {
+        for (const QString& alternative : entry.split(QLatin1Char('|'))) {
+            names.append(alternative.trimmed().section(QLatin1Char(' '), 0, 0));
+        }
+    }
+    return names;
 }
 
+void TestInstalled::packageDepends_data() {
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("Qt core") << QStringLiteral("libqt6core6") << QStringLiteral("Depends");
+    QTest::newRow("Qt GUI") << QStringLiteral("libqt6gui6") << QStringLiteral("Depends");
+    QTest::newRow("Qt widgets") << QStringLiteral("libqt6widgets6") << QStringLiteral("Depends");
+    QTest::newRow("Qt SVG") << QStringLiteral("libqt6svg6") << QStringLiteral("Depends");
+    QTest::newRow("C++ library") << QStringLiteral("libstdc++6") << QStringLiteral("Depends");
+    // The program runs with other fonts, as the guide and README say: recommended, not needed.
+    QTest::newRow("fonts") << QStringLiteral("fonts-liberation") << QStringLiteral("Recommends");
+    QTest::newRow("xdg-open") << QStringLiteral("xdg-utils") << QStringLiteral("Recommends");
+}
+
+// Each package in the one field, and not in the other.
 void TestInstalled::packageDepends() {
     if (qEnvironmentVariableIsEmpty("RB_PACKAGE")) {
         QSKIP("no package given (RB_PACKAGE)");
     }
     QFETCH(QString, package);
-    QStringList names;
-    for (const QString& entry : controlField(QStringLiteral("Depends")).split(QLatin1Char(','))) {
-        // "libqt6gui6 (>= 6.2.0)" -> "libqt6gui6"; alternatives count as well.
-        for (const QString& alternative : entry.split(QLatin1Char('|'))) {
-            names.append(alternative.trimmed().section(QLatin1Char(' '), 0, 0));
-        }
-    }
+    QFETCH(QString, field);
+    const QString other = field == QLatin1String("Depends") ? QStringLiteral("Recommends")
+                                                            : QStringLiteral("Depends");
+    const QStringList names = relations(field);
     QVERIFY2(names.contains(package), qPrintable(names.join(QStringLiteral(", "))));
+    QVERIFY2(!relations(other).contains(package), qPrintable(other));
 }
 
 void TestInstalled::packageFields_data() {
@@ -376,9 +390,9 @@ void TestInstalled::packageFields_data() {
     QTest::newRow("version") << QStringLiteral("Version") << QStringLiteral(RB_PACKAGE_VERSION);
     QTest::newRow("section") << QStringLiteral("Section") << QStringLiteral("education");
     // Nothing that pulls Qt's QML libraries into a Widgets program.
-    QTest::newRow("recommends") << QStringLiteral("Recommends")
-                                << QStringLiteral(
-                                       "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils");
+    QTest::newRow("recommends")
+        << QStringLiteral("Recommends")
+        << QStringLiteral("fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n, xdg-utils");
 }
 
 void TestInstalled::packageFields() {
