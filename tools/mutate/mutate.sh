@@ -19,7 +19,9 @@
 # cache serves the first build. FILTER, a regular expression, picks mutants by file or reason.
 # The checkout itself is never changed. Fast first: a mutant's own folder's tests (tests/ mirrors
 # src/) are built and run first and stop at the first failure, then the other offscreen tests,
-# then the tests on a virtual X display.
+# then the tests on a virtual X display. A record with a "? <regex>" line (a fault of the
+# installation, the package or the guide's pages, which only the installation's tests see)
+# first has everything built and the tests it names run, whatever their label.
 set -uo pipefail
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -81,6 +83,9 @@ done < <(find "$tree/tests" -name CMakeLists.txt -printf '%h\n')
 
 build_targets() {
   cmake --build "$build" -j "$jobs" --target "$@" >>"$log" 2>&1
+}
+build_all() {
+  cmake --build "$build" -j "$jobs" >>"$log" 2>&1
 }
 # The Windows build: the native helper programs it runs, then all of it.
 windows_host_tools=(reefpainter guidehtml iconrender wine-checks)
@@ -176,6 +181,10 @@ try_mutant() {
     elif ! run_windows_tests ""; then
       verdict="killed by another Windows test"
     fi
+  elif [ -n "$first" ] && ! build_all; then
+    verdict="killed (does not build)"
+  elif [ -n "$first" ] && ! run_tests "$first" ""; then
+    verdict="killed by $first"
   elif [ ${#mine[@]} -gt 0 ] && ! build_targets "${mine[@]}"; then
     verdict="killed (does not build)"
   elif [ -n "$pattern" ] && ! run_tests "$pattern" "" -LE 'install|setup|x11' -j "$jobs"; then
