@@ -153,6 +153,7 @@ void TestHelp::f1OpensItAgainOnceTheBrowserHadTheFront() {
     QVERIFY(QTest::qWaitForWindowActive(form->form.get()));
     QTest::keyClick(form->form.get(), Qt::Key_F1);
     QTRY_COMPARE(opened().size(), 2);
+    QTRY_COMPARE((*form)->findChildren<QProcess*>().size(), 0);
 }
 
 void TestHelp::message_data() {
