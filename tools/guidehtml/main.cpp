@@ -54,7 +54,9 @@ h3 { margin-top: 1.3em; }
 div.answer { margin: 0.2em 0 0.9em 1.5em; }
 div.answer div { height: 1.9em; border-bottom: 1px solid #888; }
 @page { size: A4; margin: 16mm 18mm; }
-@media print { body { max-width: none; margin: 0; padding: 0; font-size: 11pt; line-height: 1.35; }
+@media print { body { max-width: none; margin: 0; padding: 0; font-size: 11pt; line-height: 1.3; }
+               h2 { margin-top: 1.2em; }
+               div.answer div { height: 1.75em; }
                h1, h2, h3, h4 { break-after: avoid; page-break-after: avoid; }
                p, li, tr, img { break-inside: avoid; page-break-inside: avoid; }
                div.answer { break-before: avoid; page-break-before: avoid;
