@@ -13,13 +13,14 @@ foreach(var BUILD_DIR PREFIX)
   endif()
 endforeach()
 get_filename_component(prefix "${PREFIX}" ABSOLUTE)
+get_filename_component(build "${BUILD_DIR}" ABSOLUTE)
 set(root "$ENV{DESTDIR}${prefix}")
-set(scratch "${BUILD_DIR}/uninstall-list")
+set(scratch "${build}/uninstall-list")
 
 file(REMOVE_RECURSE "${scratch}")
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env --unset=DESTDIR
-          "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${scratch}"
+          "${CMAKE_COMMAND}" --install "${build}" --prefix "${scratch}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install into ${scratch} failed (${rc}):\n${out}")

@@ -35,10 +35,14 @@ foreach(file bin/raeuber-beute share/raeuber-beute/anleitung.html
   endif()
 endforeach()
 
+# As `make uninstall` calls it: the build tree named from the folder above it.
+get_filename_component(build_name "${BUILD_DIR}" NAME)
+get_filename_component(build_parent "${BUILD_DIR}" DIRECTORY)
 execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env --unset=DESTDIR
-          "${CMAKE_COMMAND}" -D "BUILD_DIR=${BUILD_DIR}" -D "PREFIX=${PREFIX}"
+          "${CMAKE_COMMAND}" -D "BUILD_DIR=${build_name}" -D "PREFIX=${PREFIX}"
           -P "${SOURCE_DIR}/cmake/Uninstall.cmake"
+  WORKING_DIRECTORY "${build_parent}"
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "Uninstall.cmake failed (${rc}):\n${out}")
