@@ -78,6 +78,10 @@ tests_of() {
 }
 all_targets=(contact-sheet) # tools/tools.cmake: its test draws every picture
 while read -r dir; do
+  # The Windows build's own tests (tests/windows) are targets of that build only.
+  if ! $windows && [ "${dir#"$tree"/}" = tests/windows ]; then
+    continue
+  fi
   mapfile -t -O "${#all_targets[@]}" all_targets < <(targets_of "${dir#"$tree"/}")
 done < <(find "$tree/tests" -name CMakeLists.txt -printf '%h\n')
 
