@@ -7,8 +7,8 @@ PRESET := $(if $(CI),ci,dev)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps deps-run deps-test deps-lint deps-docs deps-monkey configure build run test \
-        bench clean asan-test mutate monkey lint format format-check fuzz install package \
-        qt-windows windows windows-test mutate-windows
+        bench clean asan-test mutate monkey lint format format-check fuzz install uninstall \
+        package qt-windows windows windows-test mutate-windows
 
 all: build
 
@@ -156,6 +156,12 @@ PREFIX ?= /usr/local
 install: configure
 	@cmake --build build -j $(JOBS) --target rb_install_files
 	@cmake --install build --prefix $(PREFIX)
+
+# Removes what `make install` put into PREFIX (the same PREFIX, and DESTDIR if it was given),
+# and the folders that this leaves empty (cmake/Uninstall.cmake).
+uninstall: configure
+	@cmake --build build -j $(JOBS) --target rb_install_files
+	@cmake -D BUILD_DIR=build -D PREFIX=$(PREFIX) -P cmake/Uninstall.cmake
 
 # The Debian package build/raeuber-beute_<version>-<revision>_<arch>.deb.
 package: configure

@@ -25,6 +25,7 @@ set(RB_MAINTAINER "${RB_DEVELOPER_NAME} <entwicklung@raeuberbeute.de>" CACHE STR
 # The program's licence; the metainfo, the copyright file and LICENSE say the same.
 set(RB_PROJECT_LICENSE "GPL-3.0-or-later")
 set(RB_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/raeuber-beute")
+set(RB_GUIDE_DIR "${CMAKE_INSTALL_DATADIR}/${RB_DATA_FOLDER}")
 
 find_program(RB_GZIP gzip REQUIRED)
 mark_as_advanced(RB_GZIP)
@@ -104,14 +105,14 @@ foreach(lang IN ITEMS en de)
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${rb_man_pages})
 
-# The copyright file in Debian's machine-readable format, and the guide for teachers with its
-# pictures.
+# The copyright file in Debian's machine-readable format.
 rb_configure_text("${PROJECT_SOURCE_DIR}/data/copyright.in" "${PROJECT_BINARY_DIR}/data/copyright")
 rb_install_file("${PROJECT_BINARY_DIR}/data/copyright" "${RB_DOC_DIR}")
 # The guide and its worksheet, as Markdown and as the HTML pages built from them
-# (cmake/Guide.cmake), with their pictures.
+# (cmake/Guide.cmake), with their pictures, in the program's own folder: F1 opens the guide
+# there, also where an installation leaves out share/doc/.
 foreach(file IN LISTS RB_GUIDE_MARKDOWN RB_GUIDE_HTML RB_GUIDE_PICTURES)
-  rb_install_file("${file}" "${RB_DOC_DIR}")
+  rb_install_file("${file}" "${RB_GUIDE_DIR}")
 endforeach()
 
 # The icon: the vector picture as it is, and PNGs of every size rendered from it.

@@ -92,24 +92,25 @@ Learners change the four model parameters or choose one of four presets
 equilibrium), and drag a target marker across the phase diagram to set
 both stocks at once.")
 
-# Run-time needs the linker does not see: the fonts that stand in for the window's faces.
-set(rb_depends "fonts-liberation")
+# The libraries, as dpkg-shlibdeps finds them where it is available.
 find_program(RB_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(RB_DPKG_SHLIBDEPS)
 if(RB_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   # Debian 12's Qt 6.4; the X11 platform plugin and the JPEG reader come with libqt6gui6.
-  string(PREPEND rb_depends
+  string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
          "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), "
-         "libqt6svg6 (>= 6.4), libstdc++6, libc6, ")
+         "libqt6svg6 (>= 6.4), libstdc++6, libc6")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${rb_depends}")
-# Helpful, not needed: the desktop's platform themes among Qt's other platform plugins, Qt's own
-# texts (a text box's context menu) in German, and xdg-open, through which F1 opens the guide in
-# the browser. Qt's Wayland plugin is only suggested: it pulls in Qt's QML and Quick libraries,
-# and a Widgets program runs on Wayland desktops through XWayland as well.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils")
+# Helpful, not needed (apt installs them unless told not to): the Liberation fonts, which stand
+# in for the window's classic faces (without them it runs with other fonts), the desktop's
+# platform themes among Qt's other platform plugins, Qt's own texts (a text box's context menu)
+# in German, and xdg-open, through which F1 opens the guide in the browser (without it F1 says
+# where the guide lies). Qt's Wayland plugin is only suggested: it pulls in Qt's QML and Quick
+# libraries, and a Widgets program runs on Wayland desktops through XWayland as well.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 # `package_source`: the sources as a tarball, without version control and build trees.

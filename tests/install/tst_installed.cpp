@@ -217,11 +217,11 @@ void TestInstalled::files_data() {
     QTest::newRow("German manual page")
         << QStringLiteral("share/man/de/man1/raeuber-beute.1.gz") << false;
     QTest::newRow("copyright") << QStringLiteral("share/doc/raeuber-beute/copyright") << false;
-    QTest::newRow("guide") << QStringLiteral("share/doc/raeuber-beute/anleitung.md") << false;
-    QTest::newRow("guide as HTML")
-        << QStringLiteral("share/doc/raeuber-beute/anleitung.html") << false;
+    // The guide in the program's own folder, which F1 opens also where share/doc/ is left out.
+    QTest::newRow("guide") << QStringLiteral("share/raeuber-beute/anleitung.md") << false;
+    QTest::newRow("guide as HTML") << QStringLiteral("share/raeuber-beute/anleitung.html") << false;
     QTest::newRow("worksheet as HTML")
-        << QStringLiteral("share/doc/raeuber-beute/arbeitsblatt.html") << false;
+        << QStringLiteral("share/raeuber-beute/arbeitsblatt.html") << false;
 }
 
 void TestInstalled::files() {
@@ -344,29 +344,43 @@ void TestInstalled::metainfoNamesTheInstalledLauncher() {
     QVERIFY(!facts.value(QStringLiteral("summary[de]")).isEmpty());
 }
 
-void TestInstalled::packageDepends_data() {
-    QTest::addColumn<QString>("package");
-    QTest::newRow("Qt core") << QStringLiteral("libqt6core6");
-    QTest::newRow("Qt GUI") << QStringLiteral("libqt6gui6");
-    QTest::newRow("Qt widgets") << QStringLiteral("libqt6widgets6");
-    QTest::newRow("Qt SVG") << QStringLiteral("libqt6svg6");
-    QTest::newRow("C++ library") << QStringLiteral("libstdc++6");
-    QTest::newRow("fonts") << QStringLiteral("fonts-liberation");
+// The package names of a relationship field: "libqt6gui6 (>= 6.2.0)" -> "libqt6gui6";
+// alternatives count as well.
+static QStringList relations(const QString& field) {
+    QStringList names;
+    for (const QString& entry : controlField(field).split(QLatin1Char(','))) {
+        for (const QString& alternative : entry.split(QLatin1Char('|'))) {
+            names.append(alternative.trimmed().section(QLatin1Char(' '), 0, 0));
+        }
+    }
+    return names;
 }
 
+void TestInstalled::packageDepends_data() {
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("Qt core") << QStringLiteral("libqt6core6") << QStringLiteral("Depends");
+    QTest::newRow("Qt GUI") << QStringLiteral("libqt6gui6") << QStringLiteral("Depends");
+    QTest::newRow("Qt widgets") << QStringLiteral("libqt6widgets6") << QStringLiteral("Depends");
+    QTest::newRow("Qt SVG") << QStringLiteral("libqt6svg6") << QStringLiteral("Depends");
+    QTest::newRow("C++ library") << QStringLiteral("libstdc++6") << QStringLiteral("Depends");
+    // The program runs with other fonts, as the guide and README say: recommended, not needed.
+    QTest::newRow("fonts") << QStringLiteral("fonts-liberation") << QStringLiteral("Recommends");
+    QTest::newRow("xdg-open") << QStringLiteral("xdg-utils") << QStringLiteral("Recommends");
+}
+
+// Each package in the one field, and not in the other.
 void TestInstalled::packageDepends() {
     if (qEnvironmentVariableIsEmpty("RB_PACKAGE")) {
         QSKIP("no package given (RB_PACKAGE)");
     }
     QFETCH(QString, package);
-    QStringList names;
-    for (const QString& entry : controlField(QStringLiteral("Depends")).split(QLatin1Char(','))) {
-        // "libqt6gui6 (>= 6.2.0)" -> "libqt6gui6"; alternatives count as well.
-        for (const QString& alternative : entry.split(QLatin1Char('|'))) {
-            names.append(alternative.trimmed().section(QLatin1Char(' '), 0, 0));
-        }
-    }
+    QFETCH(QString, field);
+    const QString other = field == QLatin1String("Depends") ? QStringLiteral("Recommends")
+                                                            : QStringLiteral("Depends");
+    const QStringList names = relations(field);
     QVERIFY2(names.contains(package), qPrintable(names.join(QStringLiteral(", "))));
+    QVERIFY2(!relations(other).contains(package), qPrintable(other));
 }
 
 void TestInstalled::packageFields_data() {
@@ -376,9 +390,9 @@ void TestInstalled::packageFields_data() {
     QTest::newRow("version") << QStringLiteral("Version") << QStringLiteral(RB_PACKAGE_VERSION);
     QTest::newRow("section") << QStringLiteral("Section") << QStringLiteral("education");
     // Nothing that pulls Qt's QML libraries into a Widgets program.
-    QTest::newRow("recommends") << QStringLiteral("Recommends")
-                                << QStringLiteral(
-                                       "qt6-qpa-plugins, qt6-translations-l10n, xdg-utils");
+    QTest::newRow("recommends")
+        << QStringLiteral("Recommends")
+        << QStringLiteral("fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n, xdg-utils");
 }
 
 void TestInstalled::packageFields() {
@@ -397,29 +411,49 @@ void TestInstalled::packageFields() {
 void TestInstalled::guidePages_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<int>("pictures");
-    QTest::newRow("guide") << QStringLiteral("anleitung.html") << 7;
-    QTest::newRow("worksheet") << QStringLiteral("arbeitsblatt.html") << 0;
+    QTest::addColumn<int>("answers");          // places with lines to write on
+    QTest::addColumn<QStringList>("sections"); // the kinds of its printed sections, in order
+    const QString plain;
+    const QString task = QStringLiteral("task");
+    QTest::newRow("guide") << QStringLiteral("anleitung.html") << 7 << 0 << QStringList(15, plain);
+    // Each task stays on one printed page, and the answers start a new one.
+    QTest::newRow("worksheet") << QStringLiteral("arbeitsblatt.html") << 0 << 14
+                               << QStringList{task, task, task,
+                                              task, task, QStringLiteral("new-page")};
 }
 
-// The HTML pages show every picture from beside them, at its own size, and lead to each other
-// rather than to the Markdown sources.
+// The HTML pages show every picture from beside them, scaled to the text column (no fixed size)
+// and as a link to itself at its own size, and lead to each other rather than to the Markdown
+// sources.
 void TestInstalled::guidePages() {
     QFETCH(QString, page);
     QFETCH(int, pictures);
-    const QDir doc(installed(QStringLiteral("share/doc/raeuber-beute")));
+    QFETCH(int, answers);
+    QFETCH(QStringList, sections);
+    const QDir doc(installed(QStringLiteral("share/raeuber-beute")));
     QFile file(doc.filePath(page));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QString html = QString::fromUtf8(file.readAll());
-    static const QRegularExpression img(QStringLiteral("<img ([^>]*)>"));
+    static const QRegularExpression img(QStringLiteral("(<a href=\"[^\"]*\">)?<img ([^>]*)>"));
     static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
     int shown = 0;
     for (const auto& m : img.globalMatch(html)) {
-        const QString name = src.match(m.captured(1)).captured(1);
+        const QString name = src.match(m.captured(2)).captured(1);
         QVERIFY2(QImage(doc.filePath(name)).width() > 0, qPrintable(name));
-        QVERIFY2(!m.captured(1).contains(QLatin1String("width")), qPrintable(m.captured(0)));
+        QVERIFY2(!m.captured(2).contains(QLatin1String("width")), qPrintable(m.captured(0)));
+        QCOMPARE(m.captured(1), QStringLiteral("<a href=\"%1\">").arg(name));
         ++shown;
     }
     QCOMPARE(shown, pictures);
+    QVERIFY(html.contains(QLatin1String("img { max-width: 100%; height: auto;")));
+    QCOMPARE(html.count(QLatin1String("<div class=\"answer\"><div></div><div></div>")), answers);
+    static const QRegularExpression section(
+        QStringLiteral("<section(?: class=\"([a-z-]+)\")?><h2>"));
+    QStringList kinds;
+    for (const auto& m : section.globalMatch(html)) {
+        kinds.append(m.captured(1));
+    }
+    QCOMPARE(kinds, sections);
     QVERIFY(!html.contains(QLatin1String(".md\"")));
     QVERIFY(html.contains(QLatin1String("<title>")));
 }

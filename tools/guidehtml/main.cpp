@@ -5,8 +5,14 @@
 //   guidehtml <page.md> <out.html>
 //
 // Headings get the anchors that GitHub gives them, so that links within the page work; links
-// to other pages of the guide (name.md) lead to their HTML (name.html). Pictures are shown at
-// their own size. A picture the page names that is not beside it fails the build.
+// to other pages of the guide (name.md) lead to their HTML (name.html). Pictures are scaled
+// down to the text column, and a click on one shows it at its own size. A picture the page
+// names that is not beside it fails the build.
+//
+// For printing: a comment "<!-- Zeilen: n -->" on a line of its own (which GitHub does not
+// show) becomes n ruled lines to write an answer on; a section with such lines (a task of the
+// worksheet) is not split across two pages, no heading is left at the foot of a page, and the
+// worksheet's answers start a new page.
 
 #include <QDir>
 #include <QFile>
@@ -38,16 +44,29 @@ QString slug(const QString& heading) {
 const char* const kStyle = R"(
 body { font-family: "Liberation Sans", "DejaVu Sans", Arial, sans-serif; font-size: 12pt;
        line-height: 1.45; margin: 1.5em auto; padding: 0 1em; max-width: 52em; color: #111; }
-img { max-width: none; }
+img { max-width: 100%; height: auto; border: 0; }
 table { border-collapse: collapse; margin: 0.8em 0; }
 td, th { border: 1px solid #999; padding: 0.25em 0.6em; vertical-align: top; }
 p.code { font-family: "Liberation Mono", "DejaVu Sans Mono", monospace; margin: 0 0 0 2em;
          white-space: pre; }
 h2 { margin-top: 1.6em; }
 h3 { margin-top: 1.3em; }
-@media print { body { max-width: none; } img { max-width: 100%; }
-               .new-page { break-before: page; page-break-before: always; } }
+div.answer { margin: 0.2em 0 0.9em 1.5em; }
+div.answer div { height: 1.9em; border-bottom: 1px solid #888; }
+@page { size: A4; margin: 16mm 18mm; }
+@media print { body { max-width: none; margin: 0; padding: 0; font-size: 11pt; line-height: 1.3; }
+               h2 { margin-top: 1.2em; }
+               div.answer div { height: 1.75em; }
+               h1, h2, h3, h4 { break-after: avoid; page-break-after: avoid; }
+               p, li, tr, img { break-inside: avoid; page-break-inside: avoid; }
+               div.answer { break-before: avoid; page-break-before: avoid;
+                            break-inside: avoid; page-break-inside: avoid; }
+               section.task { break-inside: avoid; page-break-inside: avoid; }
+               section.new-page { break-before: page; page-break-before: always; } }
 )";
+
+// The marker of answer lines before the page is parsed, as a paragraph of its own.
+const char* const kLinesMark = "RB-ANSWER-LINES-";
 
 } // namespace
 
@@ -65,6 +84,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QString markdown = QString::fromUtf8(source.readAll());
+    markdown.replace(QRegularExpression(QStringLiteral("^<!-- Zeilen: ([0-9]+) -->$"),
+                                        QRegularExpression::MultilineOption),
+                     QLatin1String(kLinesMark) + QStringLiteral("\\1"));
     // The licence comment at the top is for the source, not for the reader.
     markdown.remove(QRegularExpression(QStringLiteral("<!--.*?-->\\s*"),
                                        QRegularExpression::DotMatchesEverythingOption));
@@ -109,9 +131,34 @@ int main(int argc, char** argv) {
     html.replace(QRegularExpression(QStringLiteral(
                      "<p style=\"[^\"]*\"><span style=\" font-family:'monospace';\">")),
                  QStringLiteral("<p class=\"code\"><span>"));
-    // The worksheet's answers start a new printed page, so that the sheet goes out without them.
-    html.replace(QStringLiteral("<h2><a name=\"lösungen\">"),
-                 QStringLiteral("<h2 class=\"new-page\"><a name=\"lösungen\">"));
+    // Pictures in the column, each a link to itself at its own size.
+    html.replace(QRegularExpression(QStringLiteral("(<img src=\"([^\"]+)\"[^>]*>)")),
+                 QStringLiteral("<a href=\"\\2\">\\1</a>"));
+    // Ruled lines for the answers.
+    static const QRegularExpression mark(
+        QStringLiteral("<p [^>]*>%1([0-9]+)</p>").arg(QLatin1String(kLinesMark)));
+    for (auto m = mark.match(html); m.hasMatch(); m = mark.match(html)) {
+        html.replace(m.capturedStart(), m.capturedLength(),
+                     QStringLiteral("<div class=\"answer\">%1</div>")
+                         .arg(QStringLiteral("<div></div>").repeated(m.captured(1).toInt())));
+    }
+    // Each second-level heading opens a section that holds what follows it: a task with answer
+    // lines stays on one printed page, and the worksheet's answers start a new one, so that
+    // the sheet goes out without them.
+    const qsizetype bodyStart = html.indexOf(QLatin1String("<body>")) + 6;
+    const qsizetype bodyEnd = html.lastIndexOf(QLatin1String("</body>"));
+    QStringList parts = html.mid(bodyStart, bodyEnd - bodyStart).split(QLatin1String("<h2>"));
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        QString kind;
+        if (parts[i].startsWith(QStringLiteral("<a name=\"lösungen\">"))) {
+            kind = QStringLiteral(" class=\"new-page\"");
+        } else if (parts[i].contains(QLatin1String("<div class=\"answer\">"))) {
+            kind = QStringLiteral(" class=\"task\"");
+        }
+        parts[i] =
+            QStringLiteral("<section%1><h2>").arg(kind) + parts[i] + QStringLiteral("</section>\n");
+    }
+    html = html.left(bodyStart) + parts.join(QString()) + html.mid(bodyEnd);
 
     QDir().mkpath(out.absolutePath());
     for (const QString& name : pictures) {
