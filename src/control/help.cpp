@@ -39,6 +39,7 @@ QString guideWhereabouts(const QUrl& guide, const QString& programDir) {
 void connectHelp(Form1& f) {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &f);
     help->setContext(Qt::WindowShortcut);
+    help->setAutoRepeat(false); // a held F1 opens the guide once
     QObject::connect(help, &QShortcut::activated, &f, [&f] {
         const QString programDir = QCoreApplication::applicationDirPath();
         const QUrl url = guideUrl(programDir);

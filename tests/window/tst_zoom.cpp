@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom of the whole form, offscreen: control places at a few zooms against the design
 // twips, the start zoom that fits a small screen, the diagrams' drawing kept across a zoom
-// change, and the finger: a touch drag of the target marker and a two-finger pinch.
+// change, the zoom keys and the wheel, F11 held, and the finger: a touch drag of the target
+// marker and a two-finger pinch.
 
 #include "support/drag.h"
 #include "support/formfixture.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QPointingDevice>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -31,11 +33,24 @@ private slots:
     void tapsWorkLikeClicks();
     void touchDragOfTheMarkerSetsBothStocks();
     void pinchZooms();
+    void zoomKeysAndWheel_data();
+    void zoomKeysAndWheel();
+    void heldF11TogglesOnce();
 
 private:
     rb::Form1& load() {
         m_loaded = rbtest::loadForm();
         return **m_loaded;
+    }
+    // Shown and active, so that its keys reach it.
+    rb::Form1& loadActive() {
+        rb::Form1& f = load();
+        f.show();
+        QApplication::setActiveWindow(&f);
+        if (!QTest::qWaitForWindowActive(&f)) {
+            qWarning("the window did not become active");
+        }
+        return f;
     }
     std::unique_ptr<rbtest::LoadedForm> m_loaded;
     // One touch screen for every case; the test owns it, Qt does not delete it.
@@ -188,6 +203,74 @@ void TestZoom::pinchZooms() {
     QTest::touchEvent(c, fingers).move(0, QPoint(250, 300), c).move(1, QPoint(450, 300), c);
     QTest::touchEvent(c, fingers).release(0, QPoint(250, 300), c).release(1, QPoint(450, 300), c);
     QCOMPARE(f.zoom(), 2.0); // the fingers twice as far apart
+}
+
+// What each zoom key and the Ctrl+wheel give, from a step and from between two steps (a pinch
+// leaves the zoom there). "wheel" turns take eighths of a degree, 120 a notch, over the prey
+// slider, which the turn must not move.
+void TestZoom::zoomKeysAndWheel_data() {
+    QTest::addColumn<double>("from");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("zoom");
+    QTest::addRow("Ctrl+Plus at 100") << 1.0 << "Ctrl++" << 1.1;
+    QTest::addRow("Ctrl+Plus between 100 and 110") << 1.03 << "Ctrl++" << 1.1;
+    QTest::addRow("Ctrl+Plus at 80") << 0.8 << "Ctrl++" << 0.9;
+    QTest::addRow("Ctrl+Plus at 300 stays") << 3.0 << "Ctrl++" << 3.0;
+    QTest::addRow("Ctrl+= at 200") << 2.0 << "Ctrl+=" << 2.5;
+    QTest::addRow("Ctrl+Minus at 100") << 1.0 << "Ctrl+-" << 0.9;
+    QTest::addRow("Ctrl+Minus between 100 and 110") << 1.03 << "Ctrl+-" << 1.0;
+    QTest::addRow("Ctrl+Minus at 67") << 0.67 << "Ctrl+-" << 0.5;
+    QTest::addRow("Ctrl+Minus at 50 stays") << 0.5 << "Ctrl+-" << 0.5;
+    QTest::addRow("Ctrl+0 at 250") << 2.5 << "Ctrl+0" << 1.0;
+    QTest::addRow("Ctrl+0 between 100 and 110") << 1.03 << "Ctrl+0" << 1.0;
+    QTest::addRow("Ctrl+O is no zoom key") << 2.5 << "Ctrl+O" << 2.5;
+    QTest::addRow("one notch up at 100") << 1.0 << "wheel 120" << 1.1;
+    QTest::addRow("one notch down between steps") << 1.03 << "wheel -120" << 1.0;
+    QTest::addRow("two notches up at 150") << 1.5 << "wheel 240" << 2.0;
+    QTest::addRow("half a notch: nothing yet") << 1.0 << "wheel 60" << 1.0;
+    QTest::addRow("two halves: one step") << 1.0 << "wheel 60 60" << 1.1;
+}
+
+void TestZoom::zoomKeysAndWheel() {
+    QFETCH(double, from);
+    QFETCH(QString, input);
+    QFETCH(double, zoom);
+    rb::Form1& f = loadActive();
+    f.setZoom(from);
+    QCOMPARE(f.zoom(), from);
+    const QStringList words = input.split(QLatin1Char(' '));
+    if (words.front() == QLatin1String("wheel")) {
+        rb::ScrollBar* over = f.HScroll1;
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        for (const QString& turn : words.mid(1)) {
+            QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, turn.toInt()),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(over, &wheel);
+        }
+        QCOMPARE(over->value(), 1);
+    } else {
+        const QKeySequence keys(input);
+        QVERIFY(!keys.isEmpty());
+        const QKeyCombination k = keys[0];
+        QTest::keyClick(f.windowHandle(), k.key(), k.keyboardModifiers());
+    }
+    QCOMPARE(f.zoom(), zoom);
+    // The window at once measures the form at the new zoom.
+    QVERIFY(std::abs(f.width() - 18840 * zoom / 15) <= 1);
+}
+
+// A held F11 sends repeated presses: full screen comes once and stays.
+void TestZoom::heldF11TogglesOnce() {
+    rb::Form1& f = loadActive();
+    QWindow* w = f.windowHandle();
+    QTest::simulateEvent(w, true, Qt::Key_F11, Qt::NoModifier, QString(), false);
+    for (int k = 0; k < 5; ++k) {
+        QTest::simulateEvent(w, true, Qt::Key_F11, Qt::NoModifier, QString(), true);
+    }
+    QTest::simulateEvent(w, false, Qt::Key_F11, Qt::NoModifier, QString(), false);
+    QVERIFY(f.isFullScreenZoomed());
+    QTest::keyClick(w, Qt::Key_F11); // and a new press ends it
+    QVERIFY(!f.isFullScreenZoomed());
 }
 
 QTEST_MAIN(TestZoom)

@@ -75,7 +75,8 @@ Form::Form(const QString& name, QWidget* parent) : QMainWindow(parent) {
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form::zoomIn);
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form::zoomOut);
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
-    key(QKeySequence(Qt::Key_F11), [this] { setFullScreenZoomed(!m_fullScreen); });
+    const auto toggleFullScreen = [this] { setFullScreenZoomed(!m_fullScreen); };
+    key(QKeySequence(Qt::Key_F11), toggleFullScreen)->setAutoRepeat(false); // held: once
     m_leaveFullScreen = key(
         QKeySequence(Qt::Key_Escape), [this] { setFullScreenZoomed(false); }, false);
     qApp->installEventFilter(this);
