@@ -2,7 +2,7 @@
 // The zoom of the whole form, offscreen: control places at a few zooms against the design
 // twips, the start zoom that fits a small screen, the diagrams' drawing kept across a zoom
 // change, the zoom keys and the wheel, F11 held, and the finger: a touch drag of the target
-// marker and a two-finger pinch.
+// marker and a two-finger pinch that presses nothing.
 
 #include "support/drag.h"
 #include "support/formfixture.h"
@@ -32,10 +32,11 @@ private slots:
     void diagramsKeepTheirDrawing();
     void tapsWorkLikeClicks();
     void touchDragOfTheMarkerSetsBothStocks();
-    void pinchZooms();
     void zoomKeysAndWheel_data();
     void zoomKeysAndWheel();
     void heldF11TogglesOnce();
+    void pinchZoomsAndPressesNothing_data();
+    void pinchZoomsAndPressesNothing();
 
 private:
     rb::Form1& load() {
@@ -193,18 +194,6 @@ void TestZoom::touchDragOfTheMarkerSetsBothStocks() {
     QCOMPARE(f.HScroll1->value(), 22);
 }
 
-void TestZoom::pinchZooms() {
-    rb::Form1& f = load();
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QPointingDevice* fingers = m_touchScreen.get();
-    QWidget* c = f.client();
-    QTest::touchEvent(c, fingers).press(0, QPoint(300, 300), c).press(1, QPoint(400, 300), c);
-    QTest::touchEvent(c, fingers).move(0, QPoint(250, 300), c).move(1, QPoint(450, 300), c);
-    QTest::touchEvent(c, fingers).release(0, QPoint(250, 300), c).release(1, QPoint(450, 300), c);
-    QCOMPARE(f.zoom(), 2.0); // the fingers twice as far apart
-}
-
 // What each zoom key and the Ctrl+wheel give, from a step and from between two steps (a pinch
 // leaves the zoom there). "wheel" turns take eighths of a degree, 120 a notch, over the prey
 // slider, which the turn must not move.
@@ -271,6 +260,59 @@ void TestZoom::heldF11TogglesOnce() {
     QVERIFY(f.isFullScreenZoomed());
     QTest::keyClick(w, Qt::Key_F11); // and a new press ends it
     QVERIFY(!f.isFullScreenZoomed());
+}
+
+// Two fingers pinch, wherever they land and however they move in between: from 100 fingers
+// apart to 200 is 200 %, and the control under a finger is never pressed.
+void TestZoom::pinchZoomsAndPressesNothing_data() {
+    QTest::addColumn<QString>("under"); // the control the first finger lands on
+    QTest::addColumn<bool>("together"); // both fingers land in one touch event
+    QTest::addColumn<int>("updates");   // the moves from 100 to 200 apart
+    QTest::addRow("on the window, together") << "client" << true << 1;
+    QTest::addRow("on a slider's arrow, one after the other") << "HScroll1" << false << 4;
+    QTest::addRow("on the check box, one after the other") << "Check1" << false << 3;
+    QTest::addRow("on the clear button, together") << "Command3" << true << 2;
+}
+
+void TestZoom::pinchZoomsAndPressesNothing() {
+    QFETCH(QString, under);
+    QFETCH(bool, together);
+    QFETCH(int, updates);
+    rb::Form1& f = load();
+    f.setZoom(0.8); // all of the window on the offscreen screen of 800 x 600
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    rbtest::tick(f); // a generation, so that the clear button would show
+    f.stopped = true;
+    const QString before = rbtest::shownStocks(f);
+    const long long generation = f.generation;
+    // Window coordinates, which the zoom does not move (the client area shifts with the menu).
+    QWidget* c = f.client();
+    const auto* control = c->findChild<QWidget*>(under);
+    const QPoint first =
+        under == QLatin1String("HScroll1")
+            ? f.HScroll1->mapTo(&f,
+                                rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddLine))
+        : control ? control->mapTo(&f, control->rect().center())
+                  : c->mapTo(&f, QPoint(300, 200));
+    const QPoint apart(100, 0);
+    QWindow* w = f.windowHandle();
+    QTest::QTouchEventSequence fingers = QTest::touchEvent(w, m_touchScreen.get(), false);
+    if (together) {
+        fingers.press(0, first, w).press(1, first + apart, w).commit();
+    } else {
+        fingers.press(0, first, w).commit();
+        fingers.stationary(0).press(1, first + apart, w).commit();
+    }
+    for (int k = 1; k <= updates; ++k) {
+        fingers.stationary(0).move(1, first + apart * (1.0 + double(k) / updates), w).commit();
+    }
+    fingers.release(0, first, w).stationary(1).commit();
+    fingers.release(1, first + 2 * apart, w).commit();
+    QCOMPARE(f.zoom(), 1.6);
+    QCOMPARE(rbtest::shownStocks(f), before);
+    QCOMPARE(f.Check1->value(), 0);
+    QCOMPARE(f.generation, generation); // the clear button did not run
 }
 
 QTEST_MAIN(TestZoom)

@@ -2,6 +2,7 @@
 #include "window/runtime/form.h"
 
 #include "window/runtime/dragdrop.h"
+#include "window/runtime/fingers.h"
 #include "window/runtime/picturezoom.h"
 
 #include <QAction>
@@ -206,34 +207,17 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (!touchEvent && type != QEvent::Wheel && type != QEvent::NativeGesture) {
         return false;
     }
-    // Touches are watched where they reach the window, before Qt hands them to controls or
+    // Touches are taken where they reach the window, before Qt hands them to controls or
     // makes mouse events of them; the wheel and gestures where they reach a control.
     if (touchEvent) {
-        if (watched != windowHandle()) {
-            return false; // the same touch again, handed on to a control
-        }
-        const auto* touch = static_cast<QTouchEvent*>(event);
-        std::vector<QPointF> down;
-        for (const QEventPoint& p : touch->points()) {
-            if (p.state() != QEventPoint::Released) {
-                down.push_back(p.position());
-            }
-        }
-        if (down.size() != 2 || type == QEvent::TouchEnd || type == QEvent::TouchCancel) {
-            m_pinchDistance = 0;
+        if (watched != windowHandle() || !windowHandle()) {
             return false;
         }
-        const double distance = std::hypot(down[0].x() - down[1].x(), down[0].y() - down[1].y());
-        if (m_pinchDistance <= 0) {
-            m_pinchDistance = distance;
-            m_pinchZoom = zoom();
-        } else if (distance > 0) {
-            const double wanted = m_pinchZoom * distance / m_pinchDistance;
-            if (std::fabs(wanted - zoom()) >= 0.02 * zoom()) {
-                setZoom(wanted);
-            }
+        if (!m_fingers) {
+            m_fingers = new Fingers(
+                windowHandle(), [this] { return zoom(); }, [this](double z) { setZoom(z); }, this);
         }
-        return false;
+        return m_fingers->touch(static_cast<QTouchEvent*>(event));
     }
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) {

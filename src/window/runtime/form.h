@@ -13,6 +13,8 @@ class QAction;
 
 namespace rb {
 
+class Fingers;
+
 // The program's window: a title bar caption, a menu bar of top-level entries without
 // submenus, and a client area (a container in twips) holding the controls. Resizing moves and
 // scales nothing: more of the backdrop shows, and beyond it the back colour.
@@ -64,8 +66,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Ctrl with the wheel, and pinches of two fingers (watched on the window, never taken:
-    // a single finger still works as the mouse).
+    // Ctrl with the wheel, and the fingers on the window (see Fingers): two pinch, one works
+    // as the mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,9 +80,8 @@ private:
     QRect m_windowBeforeFullScreen;
     bool m_fullScreen = false;
     QAction* m_leaveFullScreen = nullptr;
-    int m_wheelSteps = 0;       // eighths of a degree turned with Ctrl held, not yet a step
-    double m_pinchDistance = 0; // between the two fingers when the pinch began; 0: no pinch
-    double m_pinchZoom = 1.0;
+    int m_wheelSteps = 0;         // eighths of a degree turned with Ctrl held, not yet a step
+    Fingers* m_fingers = nullptr; // made at the first touch, when the window exists
     bool m_ended = false;
     std::function<void()> m_endHook;
 };
