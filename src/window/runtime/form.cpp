@@ -31,10 +31,6 @@ namespace {
 constexpr std::array<double, 13> kZoomSteps = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
                                                1.25, 1.5,  1.75, 2.0, 2.5, 3.0};
 constexpr const char* kDesignFontProperty = "rbDesignFont";
-// What a window frame takes beyond the client area before the window manager has framed it:
-// sides and bottom, and the title bar.
-constexpr int kFrameSide = 8;
-constexpr int kFrameTitle = 32;
 
 // The menu bar's entries are commands, not menus, so none is ever shown pressed: the entry
 // under the mouse, or chosen with Alt and the arrow keys, is drawn as a pressed one instead,
@@ -143,14 +139,36 @@ void Form::fitToScreen() {
     if (!shown) {
         return;
     }
+    // The frame as the window manager drew it; none before it has framed the window, or
+    // where there is no window manager (see event(): a frame that comes later fits anew).
+    m_fittedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    fitInto(shown->availableGeometry(), m_fittedFrame);
+    m_fittedZoom = zoom();
+}
+
+void Form::fitInto(const QRect& work, const QMargins& frame) {
     const QSize free =
-        shown->availableGeometry().size() - QSize(2 * kFrameSide, kFrameTitle + kFrameSide);
+        work.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     const double fit = zoomToFit(free, 1.0);
     setZoom(fit);
     if (fit < 1.0) {
         setZoom(zoomToFit(free, 1.0)); // again, with the menu bar measured at that zoom
-        move(shown->availableGeometry().topLeft());
+        move(work.topLeft());
     }
+}
+
+bool Form::event(QEvent* event) {
+    // The window manager frames the window after it first shows: a start zoom fitted without
+    // that frame is fitted again with it, unless the zoom has changed since.
+    if (event->type() == QEvent::Move && m_fittedZoom > 0 && windowHandle() &&
+        windowHandle()->frameMargins() != m_fittedFrame) {
+        if (zoom() == m_fittedZoom && !m_fullScreen && !isMaximized()) {
+            fitToScreen();
+        } else {
+            m_fittedZoom = 0;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void Form::setFullScreenZoomed(bool on) {

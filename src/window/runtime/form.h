@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <QMargins>
 #include <QSizeF>
 
 #include <functional>
@@ -49,8 +50,11 @@ public:
     double zoomToFit(QSize area, double most) const;
     // Where the screen's free area, less the window frame, is smaller than the window at 100 %,
     // the largest zoom that fits, never below 50 %; elsewhere 100 %. Called before the window
-    // first shows.
+    // first shows; fits again once the window manager has framed the window.
     void fitToScreen();
+    // The same for a work area and a frame (logical pixels): the window then lies at the work
+    // area's top-left corner if it does not fit at 100 %.
+    void fitInto(const QRect& work, const QMargins& frame);
     void setFullScreenZoomed(bool on);
     bool isFullScreenZoomed() const { return m_fullScreen; }
 
@@ -65,6 +69,7 @@ signals:
     void ending();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Ctrl with the wheel, and the fingers on the window (see Fingers): two pinch, one works
     // as the mouse.
@@ -81,6 +86,8 @@ private:
     bool m_fullScreen = false;
     QAction* m_leaveFullScreen = nullptr;
     int m_wheelSteps = 0;         // eighths of a degree turned with Ctrl held, not yet a step
+    QMargins m_fittedFrame;       // the frame the start zoom was fitted with
+    double m_fittedZoom = 0;      // the zoom it gave; 0 once the zoom has changed since
     Fingers* m_fingers = nullptr; // made at the first touch, when the window exists
     bool m_ended = false;
     std::function<void()> m_endHook;
