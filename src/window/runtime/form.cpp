@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QNativeGestureEvent>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionMenuItem>
 #include <QTimer>
@@ -309,6 +310,49 @@ double takeOverSmallScaleFactor() {
     }
     qunsetenv("QT_SCALE_FACTOR");
     return factor;
+}
+
+namespace {
+
+// A factor's text read as Qt reads it; NaN for a text that is no number.
+double factorOf(const QString& text) {
+    bool ok = false;
+    const double factor = text.trimmed().toDouble(&ok);
+    return ok ? factor : std::nan("");
+}
+
+bool drawable(double factor) {
+    return std::isfinite(factor) && factor > 0 && factor <= kMostScaleFactor;
+}
+
+QString complaint(const char* variable, const QString& text) {
+    return QStringLiteral("%1=%2: Qt cannot draw the window at that scale; a scale factor is a "
+                          "number above 0 and at most %3.")
+        .arg(QLatin1String(variable), text)
+        .arg(kMostScaleFactor);
+}
+
+} // namespace
+
+QString undrawableScaleFactor() {
+    const QString global = qEnvironmentVariable("QT_SCALE_FACTOR");
+    double factor = 1;
+    if (!global.trimmed().isEmpty()) {
+        factor = factorOf(global);
+        if (!drawable(factor)) {
+            return complaint("QT_SCALE_FACTOR", global);
+        }
+    }
+    // "1.5;2" or "HDMI-1=1.5;DP-1=2", also apart by commas.
+    const QString screens = qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS");
+    for (const QString& entry :
+         screens.split(QRegularExpression(QStringLiteral("[;,]")), Qt::SkipEmptyParts)) {
+        const double own = factorOf(entry.section(QLatin1Char('='), -1));
+        if (!drawable(own) || !drawable(own * std::max(factor, 1.0))) {
+            return complaint("QT_SCREEN_SCALE_FACTORS", screens);
+        }
+    }
+    return {};
 }
 
 } // namespace rb

@@ -99,4 +99,14 @@ private:
 // to show the window at that size instead.
 double takeOverSmallScaleFactor();
 
+// The largest scale factor Qt is let draw at: the window at 100 % then measures 10048 x 5600
+// pixels, more than an 8K screen; beyond it the window only exceeds every screen many times
+// over, and Qt's drawing buffers grow with the square of the factor.
+inline constexpr double kMostScaleFactor = 8.0;
+// What is wrong with the scale factors set for Qt (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS):
+// a factor that is not a number, zero, negative, infinite or above kMostScaleFactor, alone or
+// multiplied with the other, as one line naming the variable and its text; empty where every
+// factor can be drawn. Called before the application object is made.
+QString undrawableScaleFactor();
+
 } // namespace rb
