@@ -10,6 +10,7 @@
 #include "support/zoom.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QPointingDevice>
 #include <QTest>
 #include <QWheelEvent>
@@ -27,6 +28,8 @@ private slots:
 
     void controlsLieWhereTheDesignPutsThem_data();
     void controlsLieWhereTheDesignPutsThem();
+    void cornerLabelShowsWhole_data();
+    void cornerLabelShowsWhole();
     void startZoomFitsTheScreen_data();
     void startZoomFitsTheScreen();
     void diagramsKeepTheirDrawing();
@@ -96,8 +99,51 @@ void TestZoom::controlsLieWhereTheDesignPutsThem() {
     }
     // The window follows the client area; fonts and the marker's picture grow with the form.
     QVERIFY(std::abs(f.width() - 18840 * zoom / 15) <= 1);
-    QCOMPARE(f.txtFisch1->font().pointSizeF(), 12 * zoom);
+    // 12 pt are 16 pixels at 100 %; at a zoom whole pixels, never more than 16 times the zoom.
+    QCOMPARE(QFontInfo(f.txtFisch1->font()).pixelSize(), int(std::floor(16 * zoom)));
     QVERIFY(std::abs(f.imgtarget->pixelRect().width() - 27 * zoom) <= 1);
+}
+
+// The label "8 / 0" reaches past the aquarium's edge and is cut there; its text must show
+// whole at every zoom step, as at 100 %: no white of it lies under the aquarium's focus mark or
+// beyond.
+void TestZoom::cornerLabelShowsWhole_data() {
+    QTest::addColumn<double>("zoom");
+    for (const double zoom :
+         {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 1920.0 / 1256}) {
+        QTest::addRow("%g percent", zoom * 100) << zoom;
+    }
+}
+
+void TestZoom::cornerLabelShowsWhole() {
+    QFETCH(double, zoom);
+    rb::Form1& f = load();
+    f.setZoom(zoom);
+    const QImage label = f.Text1->grab().toImage(); // all of it, also what the aquarium cuts
+    // What shows of it: up to the aquarium's focus mark (the aquarium has the focus at start),
+    // one frame line's width inside the frame line.
+    const int line = f.picAqua->innerRect().left();
+    const int shown = f.picAqua->innerRect().right() + 1 - 2 * line - f.Text1->x();
+    // Its white: clear white where it must show, also the grey of small sizes for its extent.
+    int white = -1;
+    int inkLeft = label.width();
+    int inkRight = -1;
+    for (int y = 0; y < label.height(); ++y) {
+        for (int x = 0; x < label.width(); ++x) {
+            const int grey = qGray(label.pixel(x, y));
+            if (grey > 48) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+            if (grey > 128) {
+                white = std::max(white, x);
+            }
+        }
+    }
+    QCOMPARE(f.Text1->text(), QStringLiteral("8 / 0"));
+    QVERIFY2(white >= 0 && white < shown,
+             qPrintable(QStringLiteral("text to %1, %2 shown").arg(white).arg(shown)));
+    QVERIFY(inkRight - inkLeft > 10 * zoom); // the whole text, not a part of it
 }
 
 // The start zoom for a screen's work area and the frame the window manager puts around the

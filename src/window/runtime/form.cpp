@@ -209,13 +209,7 @@ void Form::applyZoomToFonts() {
         }
     }
     for (QWidget* w : widgets) {
-        QFont f = w->property(kDesignFontProperty).value<QFont>();
-        if (f.pointSizeF() > 0) {
-            f.setPointSizeF(f.pointSizeF() * formZoom());
-        } else {
-            f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * formZoom()))));
-        }
-        w->setFont(f);
+        w->setFont(zoomedFont(w->property(kDesignFontProperty).value<QFont>(), formZoom()));
     }
 }
 
