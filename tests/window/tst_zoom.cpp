@@ -38,6 +38,7 @@ private slots:
     void zoomKeysAndWheel_data();
     void zoomKeysAndWheel();
     void heldF11TogglesOnce();
+    void zoomWhileMaximisedFitsOnReturn();
     void pinchZoomsAndPressesNothing_data();
     void pinchZoomsAndPressesNothing();
 
@@ -315,6 +316,21 @@ void TestZoom::heldF11TogglesOnce() {
     QVERIFY(f.isFullScreenZoomed());
     QTest::keyClick(w, Qt::Key_F11); // and a new press ends it
     QVERIFY(!f.isFullScreenZoomed());
+}
+
+// Zoomed while maximised, the window back from maximised measures the form at its new zoom, not
+// the size it had before.
+void TestZoom::zoomWhileMaximisedFitsOnReturn() {
+    rb::Form1& f = loadActive();
+    f.setZoom(0.8);
+    const QSize before = f.size();
+    f.showMaximized();
+    QTRY_VERIFY(f.isMaximized());
+    f.setZoom(0.5);
+    f.showNormal();
+    QTRY_VERIFY(!f.isMaximized());
+    QTRY_COMPARE(f.width(), 628); // 18840 twips at 50 %
+    QVERIFY(f.size() != before);
 }
 
 // Two fingers pinch, wherever they land and however they move in between: from 100 fingers

@@ -194,6 +194,17 @@ void Form::setFullScreenZoomed(bool on) {
     }
 }
 
+void Form::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from maximised, the window fits the form at its zoom now, which may have changed
+    // while it was maximised (the size it had before would no longer fit the form).
+    if (event->type() == QEvent::WindowStateChange && !m_fullScreen &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized) &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        resize(windowSizeAtZoom()); // the zoom of now
+    }
+}
+
 void Form::applyZoomToFonts() {
     // The window's font and every font set on a control: their design size times the zoom.
     // Controls without a font of their own take the window's.

@@ -70,6 +70,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Ctrl with the wheel, and the fingers on the window (see Fingers): two pinch, one works
     // as the mouse.
