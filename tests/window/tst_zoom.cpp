@@ -8,6 +8,7 @@
 #include "support/formfixture.h"
 #include "support/scrollbarparts.h"
 #include "support/zoom.h"
+#include "window/runtime/picturezoom.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -32,6 +33,7 @@ private slots:
     void cornerLabelShowsWhole();
     void startZoomFitsTheScreen_data();
     void startZoomFitsTheScreen();
+    void backdropAtOnceThenSharp();
     void diagramsKeepTheirDrawing();
     void tapsWorkLikeClicks();
     void touchDragOfTheMarkerSetsBothStocks();
@@ -175,6 +177,28 @@ void TestZoom::startZoomFitsTheScreen() {
         QVERIFY(f.width() + frame.left() + frame.right() <= screen.width());
         QVERIFY(f.height() + frame.top() + frame.bottom() <= screen.height());
     }
+}
+
+// A zoom step shows the window's backdrop at once, scaled from the picture at hand, and sharp
+// from its large copy a moment later. Looked at on the backdrop right of the phase diagram.
+void TestZoom::backdropAtOnceThenSharp() {
+    rb::Form1& f = load();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QImage own = f.client()->picture().toImage();
+    const QPoint design(1080, 267); // 16200 x 4000 twips at 100 %
+    f.setZoom(2.0);
+    const auto shown = [&f, design] {
+        return f.client()->grab(QRect(design * 2, QSize(1, 1))).toImage().pixelColor(0, 0);
+    };
+    const QColor atOnce = shown();
+    const QColor before = own.pixelColor(design * own.devicePixelRatio());
+    QVERIFY2(std::abs(atOnce.red() - before.red()) + std::abs(atOnce.green() - before.green()) +
+                     std::abs(atOnce.blue() - before.blue()) <=
+                 48,
+             qPrintable(atOnce.name() + QStringLiteral(" for ") + before.name()));
+    const QImage sharp = rb::zoomedPicture(f.client()->picture()).toImage();
+    QTRY_COMPARE(shown(), sharp.pixelColor(design * 2 * sharp.devicePixelRatio()));
 }
 
 void TestZoom::diagramsKeepTheirDrawing() {
