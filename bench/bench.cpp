@@ -5,6 +5,7 @@
 //
 //   bench            the whole table
 //   bench --quick    the per-call figures only (model step, tick, animation pass)
+//   bench --zoom     those and the zoom steps (a key's step, a pinch's, F11): median and worst
 //   bench --run MS PREY PREDATORS [SECONDS]
 //                    one run at a pace with that many fish shown, for a profiler
 //   bench --frames N the work of N frames at 5 ms a generation with all fish shown, done
@@ -185,6 +186,33 @@ __attribute__((noinline)) void frameWorkload(rb::Form1& f, int frames) {
     f.stopped = true;
 }
 
+// The times (ms) from a zoom change to the window shown at the new zoom, over `runs` changes
+// from `from` to `to` (a full-screen change when `to` is 0): the change, the window's repaint
+// at its new size and the events that follow. Each run starts from a window at rest at `from`.
+std::vector<double> zoomStepMs(rb::Form1& f, double from, double to, int runs) {
+    std::vector<double> times;
+    for (int k = 0; k < runs; ++k) {
+        f.setZoom(from);
+        f.repaint();
+        QCoreApplication::processEvents();
+        QElapsedTimer t;
+        t.start();
+        if (to > 0) {
+            f.setZoom(to);
+        } else {
+            f.setFullScreenZoomed(true);
+        }
+        f.repaint();
+        QCoreApplication::processEvents();
+        times.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        if (to <= 0) {
+            f.setFullScreenZoomed(false);
+            QCoreApplication::processEvents();
+        }
+    }
+    return times;
+}
+
 struct RunFigures {
     double fidelity;   // generations achieved / generations the interval asks for
     double passesPerS; // animation passes a second
@@ -313,6 +341,29 @@ void row(const char* what, double value, const char* unit, const char* target) {
     std::printf("| %-62s | %12.*f | %-5s | %-12s |\n", what, places, value, unit, target);
 }
 
+// A zoom step's median and worst of seven.
+void zoomRows(rb::Form1& f) {
+    const QSize screen = f.screen()->geometry().size();
+    char fullScreen[80];
+    std::snprintf(fullScreen, sizeof fullScreen, "F11 on %dx%d", screen.width(), screen.height());
+    const struct {
+        const char* what;
+        double from, to;
+    } steps[] = {{"zoom step 100 -> 110 %", 1.0, 1.1},
+                 {"zoom step 200 -> 225 %", 2.0, 2.25},
+                 {fullScreen, 1.0, 0}};
+    for (const auto& step : steps) {
+        std::vector<double> times = zoomStepMs(f, step.from, step.to, 7);
+        char what[80];
+        std::snprintf(what, sizeof what, "%s to its new frame (median)", step.what);
+        row(what, median(times), "ms", "< 50");
+        std::snprintf(what, sizeof what, "%s to its new frame (worst of 7)", step.what);
+        row(what, *std::max_element(times.begin(), times.end()), "ms", "< 50");
+    }
+    f.setZoom(1.0);
+    QCoreApplication::processEvents();
+}
+
 // The running figures at each pace, each the median of three runs: fidelity, passes per second,
 // the longest gap between passes and, but at 25 ms, the CPU. The targets hold in the window;
 // `prefix` names another setting (full screen), where they are given for comparison only.
@@ -373,6 +424,10 @@ int main(int argc, char** argv) {
         median(repeat(5, [&] { return slowestKeyMs(*f); })), "ms", "< 50");
     if (argc > 1 && std::string(argv[1]) == "--quick") {
         return 0; // the per-call figures only (for profiling)
+    }
+    zoomRows(*f);
+    if (argc > 1 && std::string(argv[1]) == "--zoom") {
+        return 0; // and the zoom steps
     }
 
     runningRows(*f, "", {5, 25, 250});

@@ -14,11 +14,17 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
 #ifndef Q_OS_WIN
     rb::guardWindowSystemStart(); // no window system: a clear word and status 2, no core
 #endif
+    const QString undrawable = rb::undrawableScaleFactor();
+    if (!undrawable.isEmpty()) { // at once, as where no window system answers
+        std::fprintf(stderr, "raeuber-beute: %s\n", undrawable.toLocal8Bit().constData());
+        return 2;
+    }
     const double smallScale = rb::takeOverSmallScaleFactor(); // the form's zoom draws it
     QApplication app(argc, argv);
 #ifndef Q_OS_WIN

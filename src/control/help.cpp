@@ -154,6 +154,7 @@ void connectHelp(Form1& f) {
     auto* help = new Help(f, QCoreApplication::applicationDirPath());
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &f);
     key->setContext(Qt::WindowShortcut);
+    key->setAutoRepeat(false); // a held F1 opens the guide once
     QObject::connect(key, &QShortcut::activated, help, &Help::open);
 }
 

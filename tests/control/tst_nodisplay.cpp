@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program started where no window can be opened: one clear message that names what
-// it could not open and says how to start it, exit status 2, no abort and no core.
+// it could not open and says how to start it, exit status 2, no abort and no core. The same for
+// scale factors Qt cannot draw the window at.
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,8 @@ class TestNoDisplay : public QObject {
 private slots:
     void clearWordAndStatus2_data();
     void clearWordAndStatus2();
+    void undrawableScaleFactorsEndAtOnce_data();
+    void undrawableScaleFactorsEndAtOnce();
 };
 
 void TestNoDisplay::clearWordAndStatus2_data() {
@@ -82,6 +85,52 @@ void TestNoDisplay::clearWordAndStatus2() {
     QCOMPARE(program.exitCode(), 2);
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), message);
     QCOMPARE(program.readAllStandardOutput(), QByteArray());
+}
+
+// Zero gave no window and never ended, 100 grew to gigabytes without a window, -1 a window of
+// 65376 x 65376, 1e9 per screen thousands of warnings and no window.
+void TestNoDisplay::undrawableScaleFactorsEndAtOnce_data() {
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addRow("zero") << "QT_SCALE_FACTOR"
+                          << "0";
+    QTest::addRow("negative") << "QT_SCALE_FACTOR"
+                              << "-1";
+    QTest::addRow("a hundred") << "QT_SCALE_FACTOR"
+                               << "100";
+    QTest::addRow("just above 8") << "QT_SCALE_FACTOR"
+                                  << "8.01";
+    QTest::addRow("not a number") << "QT_SCALE_FACTOR"
+                                  << "nan";
+    QTest::addRow("no number") << "QT_SCALE_FACTOR"
+                               << "zwei";
+    QTest::addRow("a screen at 1e9") << "QT_SCREEN_SCALE_FACTORS"
+                                     << "1e9";
+    QTest::addRow("the second screen at zero") << "QT_SCREEN_SCALE_FACTORS"
+                                               << "VGA-1=1;HDMI-1=0";
+}
+
+void TestNoDisplay::undrawableScaleFactorsEndAtOnce() {
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(variable, value);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(QDir::tempPath());
+    program.start(QStringLiteral(RB_PROGRAM), QStringList());
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        QFAIL("the program did not end");
+    }
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 2);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+             QStringLiteral("raeuber-beute: %1=%2: Qt cannot draw the window at that scale; a "
+                            "scale factor is a number above 0 and at most 8.\n")
+                 .arg(variable, value));
 }
 
 QTEST_MAIN(TestNoDisplay)

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom of the whole form, offscreen: control places at a few zooms against the design
 // twips, the start zoom that fits a small screen, the diagrams' drawing kept across a zoom
-// change, and the finger: a touch drag of the target marker and a two-finger pinch.
+// change, the zoom keys and the wheel, F11 held, and the finger: a touch drag of the target
+// marker and a two-finger pinch that presses nothing.
 
 #include "support/drag.h"
 #include "support/formfixture.h"
 #include "support/scrollbarparts.h"
 #include "support/zoom.h"
+#include "window/runtime/picturezoom.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QPointingDevice>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -25,17 +29,35 @@ private slots:
 
     void controlsLieWhereTheDesignPutsThem_data();
     void controlsLieWhereTheDesignPutsThem();
+    void cornerLabelShowsWhole_data();
+    void cornerLabelShowsWhole();
     void startZoomFitsTheScreen_data();
     void startZoomFitsTheScreen();
+    void backdropAtOnceThenSharp();
     void diagramsKeepTheirDrawing();
     void tapsWorkLikeClicks();
     void touchDragOfTheMarkerSetsBothStocks();
-    void pinchZooms();
+    void zoomKeysAndWheel_data();
+    void zoomKeysAndWheel();
+    void heldF11TogglesOnce();
+    void zoomWhileMaximisedFitsOnReturn();
+    void pinchZoomsAndPressesNothing_data();
+    void pinchZoomsAndPressesNothing();
 
 private:
     rb::Form1& load() {
         m_loaded = rbtest::loadForm();
         return **m_loaded;
+    }
+    // Shown and active, so that its keys reach it.
+    rb::Form1& loadActive() {
+        rb::Form1& f = load();
+        f.show();
+        QApplication::setActiveWindow(&f);
+        if (!QTest::qWaitForWindowActive(&f)) {
+            qWarning("the window did not become active");
+        }
+        return f;
     }
     std::unique_ptr<rbtest::LoadedForm> m_loaded;
     // One touch screen for every case; the test owns it, Qt does not delete it.
@@ -80,29 +102,103 @@ void TestZoom::controlsLieWhereTheDesignPutsThem() {
     }
     // The window follows the client area; fonts and the marker's picture grow with the form.
     QVERIFY(std::abs(f.width() - 18840 * zoom / 15) <= 1);
-    QCOMPARE(f.txtFisch1->font().pointSizeF(), 12 * zoom);
+    // 12 pt are 16 pixels at 100 %; at a zoom whole pixels, never more than 16 times the zoom.
+    QCOMPARE(QFontInfo(f.txtFisch1->font()).pixelSize(), int(std::floor(16 * zoom)));
     QVERIFY(std::abs(f.imgtarget->pixelRect().width() - 27 * zoom) <= 1);
 }
 
+// The label "8 / 0" reaches past the aquarium's edge and is cut there; its text must show
+// whole at every zoom step, as at 100 %: no white of it lies under the aquarium's focus mark or
+// beyond.
+void TestZoom::cornerLabelShowsWhole_data() {
+    QTest::addColumn<double>("zoom");
+    for (const double zoom :
+         {0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 1920.0 / 1256}) {
+        QTest::addRow("%g percent", zoom * 100) << zoom;
+    }
+}
+
+void TestZoom::cornerLabelShowsWhole() {
+    QFETCH(double, zoom);
+    rb::Form1& f = load();
+    f.setZoom(zoom);
+    const QImage label = f.Text1->grab().toImage(); // all of it, also what the aquarium cuts
+    // What shows of it: up to the aquarium's focus mark (the aquarium has the focus at start),
+    // one frame line's width inside the frame line.
+    const int line = f.picAqua->innerRect().left();
+    const int shown = f.picAqua->innerRect().right() + 1 - 2 * line - f.Text1->x();
+    // Its white: clear white where it must show, also the grey of small sizes for its extent.
+    int white = -1;
+    int inkLeft = label.width();
+    int inkRight = -1;
+    for (int y = 0; y < label.height(); ++y) {
+        for (int x = 0; x < label.width(); ++x) {
+            const int grey = qGray(label.pixel(x, y));
+            if (grey > 48) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+            if (grey > 128) {
+                white = std::max(white, x);
+            }
+        }
+    }
+    QCOMPARE(f.Text1->text(), QStringLiteral("8 / 0"));
+    QVERIFY2(white >= 0 && white < shown,
+             qPrintable(QStringLiteral("text to %1, %2 shown").arg(white).arg(shown)));
+    QVERIFY(inkRight - inkLeft > 10 * zoom); // the whole text, not a part of it
+}
+
+// The start zoom for a screen's work area and the frame the window manager puts around the
+// window (openbox: 2 pixels at the sides and bottom, a title bar of 25 with its line).
 void TestZoom::startZoomFitsTheScreen_data() {
     QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QMargins>("frame");
     QTest::addColumn<double>("least");
     QTest::addColumn<double>("most");
-    QTest::addRow("1024 x 768 projector") << QSize(1024, 768) << 0.78 << 0.82;
-    QTest::addRow("1600 x 1000: 100 percent") << QSize(1600, 1000) << 1.0 << 1.0;
-    QTest::addRow("tiny: never below 50 percent") << QSize(320, 240) << 0.5 << 0.5;
+    const QMargins openbox(2, 25, 2, 2);
+    QTest::addRow("1280 x 720 without a window manager")
+        << QSize(1280, 720) << QMargins() << 1.0 << 1.0;
+    QTest::addRow("1280 x 720 under openbox") << QSize(1280, 720) << openbox << 0.99 << 0.999;
+    QTest::addRow("1024 x 768 projector") << QSize(1024, 768) << openbox << 0.78 << 0.82;
+    QTest::addRow("1600 x 1000: 100 percent") << QSize(1600, 1000) << openbox << 1.0 << 1.0;
+    QTest::addRow("tiny: never below 50 percent") << QSize(320, 240) << openbox << 0.5 << 0.5;
 }
 
 void TestZoom::startZoomFitsTheScreen() {
     QFETCH(QSize, screen);
+    QFETCH(QMargins, frame);
     QFETCH(double, least);
     QFETCH(double, most);
     rb::Form1& f = load();
-    f.setZoom(f.zoomToFit(screen, 1.0));
+    f.fitInto(QRect(QPoint(0, 0), screen), frame);
     QVERIFY2(f.zoom() >= least && f.zoom() <= most, qPrintable(QString::number(f.zoom())));
     if (least > 0.5) {
-        QVERIFY(f.width() <= screen.width() && f.height() <= screen.height());
+        QVERIFY(f.width() + frame.left() + frame.right() <= screen.width());
+        QVERIFY(f.height() + frame.top() + frame.bottom() <= screen.height());
     }
+}
+
+// A zoom step shows the window's backdrop at once, scaled from the picture at hand, and sharp
+// from its large copy a moment later. Looked at on the backdrop right of the phase diagram.
+void TestZoom::backdropAtOnceThenSharp() {
+    rb::Form1& f = load();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QImage own = f.client()->picture().toImage();
+    const QPoint design(1080, 267); // 16200 x 4000 twips at 100 %
+    f.setZoom(2.0);
+    const auto shown = [&f, design] {
+        return f.client()->grab(QRect(design * 2, QSize(1, 1))).toImage().pixelColor(0, 0);
+    };
+    const QColor atOnce = shown();
+    const QColor before = own.pixelColor(design * own.devicePixelRatio());
+    QVERIFY2(std::abs(atOnce.red() - before.red()) + std::abs(atOnce.green() - before.green()) +
+                     std::abs(atOnce.blue() - before.blue()) <=
+                 48,
+             qPrintable(atOnce.name() + QStringLiteral(" for ") + before.name()));
+    const QImage sharp = rb::zoomedPicture(f.client()->picture()).toImage();
+    QTRY_COMPARE(shown(), sharp.pixelColor(design * 2 * sharp.devicePixelRatio()));
 }
 
 void TestZoom::diagramsKeepTheirDrawing() {
@@ -178,16 +274,140 @@ void TestZoom::touchDragOfTheMarkerSetsBothStocks() {
     QCOMPARE(f.HScroll1->value(), 22);
 }
 
-void TestZoom::pinchZooms() {
+// What each zoom key and the Ctrl+wheel give, from a step and from between two steps (a pinch
+// leaves the zoom there). "wheel" turns take eighths of a degree, 120 a notch, over the prey
+// slider, which the turn must not move.
+void TestZoom::zoomKeysAndWheel_data() {
+    QTest::addColumn<double>("from");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("zoom");
+    QTest::addRow("Ctrl+Plus at 100") << 1.0 << "Ctrl++" << 1.1;
+    QTest::addRow("Ctrl+Plus between 100 and 110") << 1.03 << "Ctrl++" << 1.1;
+    QTest::addRow("Ctrl+Plus at 80") << 0.8 << "Ctrl++" << 0.9;
+    QTest::addRow("Ctrl+Plus at 300 stays") << 3.0 << "Ctrl++" << 3.0;
+    QTest::addRow("Ctrl+= at 200") << 2.0 << "Ctrl+=" << 2.5;
+    QTest::addRow("Ctrl+Minus at 100") << 1.0 << "Ctrl+-" << 0.9;
+    QTest::addRow("Ctrl+Minus between 100 and 110") << 1.03 << "Ctrl+-" << 1.0;
+    QTest::addRow("Ctrl+Minus at 67") << 0.67 << "Ctrl+-" << 0.5;
+    QTest::addRow("Ctrl+Minus at 50 stays") << 0.5 << "Ctrl+-" << 0.5;
+    QTest::addRow("Ctrl+0 at 250") << 2.5 << "Ctrl+0" << 1.0;
+    QTest::addRow("Ctrl+0 between 100 and 110") << 1.03 << "Ctrl+0" << 1.0;
+    QTest::addRow("Ctrl+O is no zoom key") << 2.5 << "Ctrl+O" << 2.5;
+    QTest::addRow("one notch up at 100") << 1.0 << "wheel 120" << 1.1;
+    QTest::addRow("one notch down between steps") << 1.03 << "wheel -120" << 1.0;
+    QTest::addRow("two notches up at 150") << 1.5 << "wheel 240" << 2.0;
+    QTest::addRow("half a notch: nothing yet") << 1.0 << "wheel 60" << 1.0;
+    QTest::addRow("two halves: one step") << 1.0 << "wheel 60 60" << 1.1;
+}
+
+void TestZoom::zoomKeysAndWheel() {
+    QFETCH(double, from);
+    QFETCH(QString, input);
+    QFETCH(double, zoom);
+    rb::Form1& f = loadActive();
+    f.setZoom(from);
+    QCOMPARE(f.zoom(), from);
+    const QStringList words = input.split(QLatin1Char(' '));
+    if (words.front() == QLatin1String("wheel")) {
+        rb::ScrollBar* over = f.HScroll1;
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        for (const QString& turn : words.mid(1)) {
+            QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, turn.toInt()),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(over, &wheel);
+        }
+        QCOMPARE(over->value(), 1);
+    } else {
+        const QKeySequence keys(input);
+        QVERIFY(!keys.isEmpty());
+        const QKeyCombination k = keys[0];
+        QTest::keyClick(f.windowHandle(), k.key(), k.keyboardModifiers());
+    }
+    QCOMPARE(f.zoom(), zoom);
+    // The window at once measures the form at the new zoom.
+    QVERIFY(std::abs(f.width() - 18840 * zoom / 15) <= 1);
+}
+
+// A held F11 sends repeated presses: full screen comes once and stays.
+void TestZoom::heldF11TogglesOnce() {
+    rb::Form1& f = loadActive();
+    QWindow* w = f.windowHandle();
+    QTest::simulateEvent(w, true, Qt::Key_F11, Qt::NoModifier, QString(), false);
+    for (int k = 0; k < 5; ++k) {
+        QTest::simulateEvent(w, true, Qt::Key_F11, Qt::NoModifier, QString(), true);
+    }
+    QTest::simulateEvent(w, false, Qt::Key_F11, Qt::NoModifier, QString(), false);
+    QVERIFY(f.isFullScreenZoomed());
+    QTest::keyClick(w, Qt::Key_F11); // and a new press ends it
+    QVERIFY(!f.isFullScreenZoomed());
+}
+
+// Zoomed while maximised, the window back from maximised measures the form at its new zoom, not
+// the size it had before.
+void TestZoom::zoomWhileMaximisedFitsOnReturn() {
+    rb::Form1& f = loadActive();
+    f.setZoom(0.8);
+    const QSize before = f.size();
+    f.showMaximized();
+    QTRY_VERIFY(f.isMaximized());
+    f.setZoom(0.5);
+    f.showNormal();
+    QTRY_VERIFY(!f.isMaximized());
+    QTRY_COMPARE(f.width(), 628); // 18840 twips at 50 %
+    QVERIFY(f.size() != before);
+}
+
+// Two fingers pinch, wherever they land and however they move in between: from 100 fingers
+// apart to 200 is 200 %, and the control under a finger is never pressed.
+void TestZoom::pinchZoomsAndPressesNothing_data() {
+    QTest::addColumn<QString>("under"); // the control the first finger lands on
+    QTest::addColumn<bool>("together"); // both fingers land in one touch event
+    QTest::addColumn<int>("updates");   // the moves from 100 to 200 apart
+    QTest::addRow("on the window, together") << "client" << true << 1;
+    QTest::addRow("on a slider's arrow, one after the other") << "HScroll1" << false << 4;
+    QTest::addRow("on the check box, one after the other") << "Check1" << false << 3;
+    QTest::addRow("on the clear button, together") << "Command3" << true << 2;
+}
+
+void TestZoom::pinchZoomsAndPressesNothing() {
+    QFETCH(QString, under);
+    QFETCH(bool, together);
+    QFETCH(int, updates);
     rb::Form1& f = load();
+    f.setZoom(0.8); // all of the window on the offscreen screen of 800 x 600
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QPointingDevice* fingers = m_touchScreen.get();
+    rbtest::tick(f); // a generation, so that the clear button would show
+    f.stopped = true;
+    const QString before = rbtest::shownStocks(f);
+    const long long generation = f.generation;
+    // Window coordinates, which the zoom does not move (the client area shifts with the menu).
     QWidget* c = f.client();
-    QTest::touchEvent(c, fingers).press(0, QPoint(300, 300), c).press(1, QPoint(400, 300), c);
-    QTest::touchEvent(c, fingers).move(0, QPoint(250, 300), c).move(1, QPoint(450, 300), c);
-    QTest::touchEvent(c, fingers).release(0, QPoint(250, 300), c).release(1, QPoint(450, 300), c);
-    QCOMPARE(f.zoom(), 2.0); // the fingers twice as far apart
+    const auto* control = c->findChild<QWidget*>(under);
+    const QPoint first =
+        under == QLatin1String("HScroll1")
+            ? f.HScroll1->mapTo(&f,
+                                rbtest::subControlCentre(*f.HScroll1, QStyle::SC_ScrollBarAddLine))
+        : control ? control->mapTo(&f, control->rect().center())
+                  : c->mapTo(&f, QPoint(300, 200));
+    const QPoint apart(100, 0);
+    QWindow* w = f.windowHandle();
+    QTest::QTouchEventSequence fingers = QTest::touchEvent(w, m_touchScreen.get(), false);
+    if (together) {
+        fingers.press(0, first, w).press(1, first + apart, w).commit();
+    } else {
+        fingers.press(0, first, w).commit();
+        fingers.stationary(0).press(1, first + apart, w).commit();
+    }
+    for (int k = 1; k <= updates; ++k) {
+        fingers.stationary(0).move(1, first + apart * (1.0 + double(k) / updates), w).commit();
+    }
+    fingers.release(0, first, w).stationary(1).commit();
+    fingers.release(1, first + 2 * apart, w).commit();
+    QCOMPARE(f.zoom(), 1.6);
+    QCOMPARE(rbtest::shownStocks(f), before);
+    QCOMPARE(f.Check1->value(), 0);
+    QCOMPARE(f.generation, generation); // the clear button did not run
 }
 
 QTEST_MAIN(TestZoom)

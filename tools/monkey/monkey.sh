@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The monkey: random real input to the built program for a while, as a class might give it.
 # Clicks anywhere (the menu bar too, now and then "Beenden"), drags of the marker, of every
-# thumb and from random points, the keys people press, absurd texts typed and pasted into every
-# text box, window resizes, start/stop in quick succession, close requests. A program that
+# thumb and from random points, the keys people press, the window's keys (zoom, Ctrl with the
+# wheel, F11 also held, Escape, F2, F1 with a stand-in browser), absurd texts typed and pasted
+# into every text box, window resizes, start/stop in quick succession, close requests. A program that
 # ended is started again and counted. After every burst the window has to answer a clipboard
 # round trip; how long each answer took is kept, and the slowest and the median are printed.
 #
@@ -134,10 +135,13 @@ printf '%s' "$(head -c 5000 /dev/zero | tr '\0' '1')e-99999" >"$work/paste-expon
 printf '😀🐟🦈 42' >"$work/paste-emoji.txt"
 pastes=("$work"/paste-*.txt)
 keys=(Tab shift+Tab Left Right Up Down Home End Prior Next space Return)
+# The window's own keys: the zoom, full screen and back, the spoken state, the guide (F1 hands it
+# to a stand-in browser, see start_program).
+window_keys=(ctrl+plus ctrl+equal ctrl+minus ctrl+0 F11 Escape F2 F1)
 
 # ---- the program ---------------------------------------------------------------------------
 start_program() {
-  "$program" >>"$log" 2>&1 &
+  BROWSER=true "$program" >>"$log" 2>&1 &
   pid=$!
   starts=$((starts + 1))
   wid=$(timeout 60 xdotool search --sync --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1)
@@ -355,6 +359,31 @@ drag_random() {
   drag "$x0" "$y0" "$x1" "$y1"
 }
 
+# A few of the window's keys and Ctrl-wheel notches in a row, held F11 among them; then back to
+# the window at 100 %, where the map of the controls holds.
+press_window_keys() {
+  local n k
+  rnd 4
+  n=$((1 + r))
+  for ((k = 0; k < n; k++)); do
+    rnd $((${#window_keys[@]} + 1))
+    if [ "$r" -eq ${#window_keys[@]} ]; then
+      rnd 2
+      note "ctrl+wheel $((4 + r))"
+      xdo keydown ctrl click $((4 + r)) keyup ctrl
+    else
+      note "window key ${window_keys[$r]}"
+      xdo key --delay 30 "${window_keys[$r]}"
+    fi
+  done
+  rnd 3
+  if [ "$r" -eq 0 ]; then
+    note "F11 held"
+    xdo keydown F11 sleep 0.6 keyup F11
+  fi
+  xdo key --delay 30 Escape ctrl+0
+}
+
 press_keys() {
   local n pressed=()
   rnd 12
@@ -458,7 +487,8 @@ wheel() {
 
 weights=(
   click_anywhere:14 click_control:14 menu:5 drag_marker:6 drag_thumb:10 drag_random:6
-  press_keys:10 type_text:8 paste_text:8 resize:5 start_stop:6 pause:4 wheel:3 close_request:1
+  press_keys:10 press_window_keys:4 type_text:8 paste_text:8 resize:5 start_stop:6 pause:4
+  wheel:3 close_request:1
 )
 deck=()
 for entry in "${weights[@]}"; do

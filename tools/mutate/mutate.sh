@@ -3,7 +3,9 @@
 # Mutation testing: puts each plausible fault of tools/mutate/mutants.txt into a scratch copy of
 # the sources, one at a time, rebuilds incrementally and runs the test suite. A mutant is
 # killed when a test fails (or the suite no longer builds: the compiler caught it); it survived
-# when every test passed. Prints the share killed per source folder and the survivors.
+# when every test passed. Prints the share killed per source folder, how many of the killed
+# were caught only by not building or only by a test's timeout (no assertion), and the
+# survivors.
 #
 #   tools/mutate/mutate.sh [WORK_DIR [FILTER]]
 #   tools/mutate/mutate.sh --windows [WORK_DIR [FILTER]]
@@ -130,7 +132,7 @@ fi
 
 # ---- the mutants ----------------------------------------------------------------------------
 declare -A total killed inapplicable
-survivors=()
+survivors=() unbuilt=() timed_out=()
 current=
 backup=$work/original
 restore() {
@@ -176,7 +178,8 @@ try_mutant() {
   if [ ${#mine[@]} -gt 0 ]; then
     pattern="^($(tests_of "$testdir" | paste -sd'|'))\$"
   fi
-  local verdict=survived
+  local verdict=survived logged
+  logged=$(wc -c <"$log")
   if $windows; then
     if ! build_windows; then
       verdict="killed (does not build)"
@@ -201,6 +204,16 @@ try_mutant() {
     verdict="killed by a test on a virtual display"
   fi
   restore
+  # A test that failed only by running out of time (ctest's Timeout) caught the fault by its
+  # clock, not by an assertion: a hang, or a slow machine. Counted apart, as is a fault that
+  # only the compiler caught.
+  if [[ $verdict == "killed by"* ]] && tail -c +"$((logged + 1))" "$log" | grep -q '\*\*\*Timeout' &&
+    ! tail -c +"$((logged + 1))" "$log" | grep -q '\*\*\*Failed\|Subprocess aborted\|Exception'; then
+    verdict="caught only by a timeout (${verdict#killed })"
+    timed_out+=("$file: $why")
+  elif [ "$verdict" = "killed (does not build)" ]; then
+    unbuilt+=("$file: $why")
+  fi
   if [ "$verdict" = survived ]; then
     survivors+=("$file: $why")
   else
@@ -244,6 +257,16 @@ for folder in $(printf '%s\n' "${!total[@]}" | sort); do
   echo
 done
 echo "mutate: $dead of $all killed ($((all > 0 ? 100 * dead / all : 0)) %)"
+echo "mutate: of them caught by an assertion $((dead - ${#unbuilt[@]} - ${#timed_out[@]})), \
+only by not building ${#unbuilt[@]}, only by a timeout ${#timed_out[@]}"
+if [ ${#unbuilt[@]} -gt 0 ]; then
+  echo "mutate: not built (the compiler caught them, no test did):"
+  printf '  %s\n' "${unbuilt[@]}"
+fi
+if [ ${#timed_out[@]} -gt 0 ]; then
+  echo "mutate: caught only by a timeout (a hang; no assertion failed):"
+  printf '  %s\n' "${timed_out[@]}"
+fi
 if [ ${#survivors[@]} -gt 0 ]; then
   echo "mutate: survivors:"
   printf '  %s\n' "${survivors[@]}"

@@ -18,9 +18,21 @@
 
 namespace rb {
 
+namespace {
+// After the last of a burst of zoom changes: the picture sharp again.
+constexpr int kSharpenMs = 100;
+} // namespace
+
 Container::Container(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_scale = UserScale::twips(innerRect().size());
+    m_sharpen.setSingleShot(true);
+    m_sharpen.setInterval(kSharpenMs);
+    connect(&m_sharpen, &QTimer::timeout, this, [this] {
+        m_shownPicture = zoomedPicture(m_picture);
+        m_scaledForNow = false;
+        update();
+    });
 }
 
 Container::~Container() {
@@ -40,6 +52,8 @@ void Container::setBackColor(const QColor& colour) {
 void Container::setPicture(const QPixmap& picture) {
     m_picture = picture;
     m_shownPicture = zoomedPicture(picture);
+    m_scaledForNow = false;
+    m_sharpen.stop();
     update();
 }
 
@@ -124,7 +138,15 @@ void Container::setPlaceOf(QWidget* child, const Twips& place) {
 }
 
 void Container::applyZoom() {
-    m_shownPicture = zoomedPicture(m_picture);
+    // At once scaled from the picture itself, sharp once the zoom rests.
+    m_scaledForNow = !m_picture.isNull() &&
+                     QSizeF(zoomedPictureSize(m_picture)) != m_picture.deviceIndependentSize();
+    m_shownPicture = m_scaledForNow ? QPixmap() : zoomedPicture(m_picture);
+    if (m_scaledForNow) {
+        m_sharpen.start();
+    } else {
+        m_sharpen.stop();
+    }
     m_scale.setInnerPixels(innerRect().size());
     for (QObject* object : children()) {
         auto* child = qobject_cast<QWidget*>(object);
@@ -202,10 +224,11 @@ void Container::removeLightControl(LightControl* control) {
 
 void Container::paintSurface(QPainter& painter, const QRect& dirty, const QRegion* /*within*/) {
     const QRect inner = innerRect();
-    const QPixmap& picture = m_shownPicture;
+    const QPixmap& picture = m_scaledForNow ? m_picture : m_shownPicture;
+    const QSizeF size =
+        m_scaledForNow ? QSizeF(zoomedPictureSize(m_picture)) : picture.deviceIndependentSize();
     const QRect pictureArea =
-        picture.isNull() ? QRect()
-                         : QRect(inner.topLeft(), picture.deviceIndependentSize().toSize()) & inner;
+        picture.isNull() ? QRect() : QRect(inner.topLeft(), size.toSize()) & inner;
     // Only what the picture does not cover needs the back colour; below a picture with
     // transparent pixels, all of it.
     if (!pictureArea.contains(dirty)) {
@@ -219,11 +242,14 @@ void Container::paintSurface(QPainter& painter, const QRect& dirty, const QRegio
     }
     const QRect area = dirty & pictureArea;
     if (!area.isEmpty()) {
-        const qreal dpr = picture.devicePixelRatio();
+        // Device pixels of the picture per logical pixel shown: its device pixel ratio, or
+        // while it is scaled for now, that over the zoom.
+        const double kx = picture.width() / size.width();
+        const double ky = picture.height() / size.height();
         const QRect local = area.translated(-inner.topLeft());
         painter.drawPixmap(
             QRectF(area), picture,
-            QRectF(local.x() * dpr, local.y() * dpr, local.width() * dpr, local.height() * dpr));
+            QRectF(local.x() * kx, local.y() * ky, local.width() * kx, local.height() * ky));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -119,6 +120,10 @@ private:
     QColor m_backColor = Qt::white;
     QPixmap m_picture;
     QPixmap m_shownPicture; // m_picture at the zoom
+    // Just after a zoom change the picture shows scaled from itself, until m_sharpen renders it
+    // at the zoom from its source (a photograph from its large copy takes longer than a frame).
+    bool m_scaledForNow = false;
+    QTimer m_sharpen;
     bool m_frameLine = false;
     FrameOverlay* m_overlay = nullptr; // made when first needed; a child widget
     UserScale m_scale;

@@ -2,6 +2,7 @@
 #include "window/runtime/form.h"
 
 #include "window/runtime/dragdrop.h"
+#include "window/runtime/fingers.h"
 #include "window/runtime/picturezoom.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QNativeGestureEvent>
 #include <QProxyStyle>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionMenuItem>
 #include <QTimer>
@@ -30,10 +32,6 @@ namespace {
 constexpr std::array<double, 13> kZoomSteps = {0.5,  0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
                                                1.25, 1.5,  1.75, 2.0, 2.5, 3.0};
 constexpr const char* kDesignFontProperty = "rbDesignFont";
-// What a window frame takes beyond the client area before the window manager has framed it:
-// sides and bottom, and the title bar.
-constexpr int kFrameSide = 8;
-constexpr int kFrameTitle = 32;
 
 // The menu bar's entries are commands, not menus, so none is ever shown pressed: the entry
 // under the mouse, or chosen with Alt and the arrow keys, is drawn as a pressed one instead,
@@ -75,7 +73,8 @@ Form::Form(const QString& name, QWidget* parent) : QMainWindow(parent) {
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form::zoomIn);
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form::zoomOut);
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { setZoom(1.0); });
-    key(QKeySequence(Qt::Key_F11), [this] { setFullScreenZoomed(!m_fullScreen); });
+    const auto toggleFullScreen = [this] { setFullScreenZoomed(!m_fullScreen); };
+    key(QKeySequence(Qt::Key_F11), toggleFullScreen)->setAutoRepeat(false); // held: once
     m_leaveFullScreen = key(
         QKeySequence(Qt::Key_Escape), [this] { setFullScreenZoomed(false); }, false);
     qApp->installEventFilter(this);
@@ -141,14 +140,36 @@ void Form::fitToScreen() {
     if (!shown) {
         return;
     }
+    // The frame as the window manager drew it; none before it has framed the window, or
+    // where there is no window manager (see event(): a frame that comes later fits anew).
+    m_fittedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    fitInto(shown->availableGeometry(), m_fittedFrame);
+    m_fittedZoom = zoom();
+}
+
+void Form::fitInto(const QRect& work, const QMargins& frame) {
     const QSize free =
-        shown->availableGeometry().size() - QSize(2 * kFrameSide, kFrameTitle + kFrameSide);
+        work.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     const double fit = zoomToFit(free, 1.0);
     setZoom(fit);
     if (fit < 1.0) {
         setZoom(zoomToFit(free, 1.0)); // again, with the menu bar measured at that zoom
-        move(shown->availableGeometry().topLeft());
+        move(work.topLeft());
     }
+}
+
+bool Form::event(QEvent* event) {
+    // The window manager frames the window after it first shows: a start zoom fitted without
+    // that frame is fitted again with it, unless the zoom has changed since.
+    if (event->type() == QEvent::Move && m_fittedZoom > 0 && windowHandle() &&
+        windowHandle()->frameMargins() != m_fittedFrame) {
+        if (zoom() == m_fittedZoom && !m_fullScreen && !isMaximized()) {
+            fitToScreen();
+        } else {
+            m_fittedZoom = 0;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void Form::setFullScreenZoomed(bool on) {
@@ -173,6 +194,17 @@ void Form::setFullScreenZoomed(bool on) {
     }
 }
 
+void Form::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Back from maximised, the window fits the form at its zoom now, which may have changed
+    // while it was maximised (the size it had before would no longer fit the form).
+    if (event->type() == QEvent::WindowStateChange && !m_fullScreen &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized) &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        resize(windowSizeAtZoom()); // the zoom of now
+    }
+}
+
 void Form::applyZoomToFonts() {
     // The window's font and every font set on a control: their design size times the zoom.
     // Controls without a font of their own take the window's.
@@ -188,13 +220,7 @@ void Form::applyZoomToFonts() {
         }
     }
     for (QWidget* w : widgets) {
-        QFont f = w->property(kDesignFontProperty).value<QFont>();
-        if (f.pointSizeF() > 0) {
-            f.setPointSizeF(f.pointSizeF() * formZoom());
-        } else {
-            f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * formZoom()))));
-        }
-        w->setFont(f);
+        w->setFont(zoomedFont(w->property(kDesignFontProperty).value<QFont>(), formZoom()));
     }
 }
 
@@ -205,34 +231,17 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (!touchEvent && type != QEvent::Wheel && type != QEvent::NativeGesture) {
         return false;
     }
-    // Touches are watched where they reach the window, before Qt hands them to controls or
+    // Touches are taken where they reach the window, before Qt hands them to controls or
     // makes mouse events of them; the wheel and gestures where they reach a control.
     if (touchEvent) {
-        if (watched != windowHandle()) {
-            return false; // the same touch again, handed on to a control
-        }
-        const auto* touch = static_cast<QTouchEvent*>(event);
-        std::vector<QPointF> down;
-        for (const QEventPoint& p : touch->points()) {
-            if (p.state() != QEventPoint::Released) {
-                down.push_back(p.position());
-            }
-        }
-        if (down.size() != 2 || type == QEvent::TouchEnd || type == QEvent::TouchCancel) {
-            m_pinchDistance = 0;
+        if (watched != windowHandle() || !windowHandle()) {
             return false;
         }
-        const double distance = std::hypot(down[0].x() - down[1].x(), down[0].y() - down[1].y());
-        if (m_pinchDistance <= 0) {
-            m_pinchDistance = distance;
-            m_pinchZoom = zoom();
-        } else if (distance > 0) {
-            const double wanted = m_pinchZoom * distance / m_pinchDistance;
-            if (std::fabs(wanted - zoom()) >= 0.02 * zoom()) {
-                setZoom(wanted);
-            }
+        if (!m_fingers) {
+            m_fingers = new Fingers(
+                windowHandle(), [this] { return zoom(); }, [this](double z) { setZoom(z); }, this);
         }
-        return false;
+        return m_fingers->touch(static_cast<QTouchEvent*>(event));
     }
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) {
@@ -306,6 +315,49 @@ double takeOverSmallScaleFactor() {
     }
     qunsetenv("QT_SCALE_FACTOR");
     return factor;
+}
+
+namespace {
+
+// A factor's text read as Qt reads it; NaN for a text that is no number.
+double factorOf(const QString& text) {
+    bool ok = false;
+    const double factor = text.trimmed().toDouble(&ok);
+    return ok ? factor : std::nan("");
+}
+
+bool drawable(double factor) {
+    return std::isfinite(factor) && factor > 0 && factor <= kMostScaleFactor;
+}
+
+QString complaint(const char* variable, const QString& text) {
+    return QStringLiteral("%1=%2: Qt cannot draw the window at that scale; a scale factor is a "
+                          "number above 0 and at most %3.")
+        .arg(QLatin1String(variable), text)
+        .arg(kMostScaleFactor);
+}
+
+} // namespace
+
+QString undrawableScaleFactor() {
+    const QString global = qEnvironmentVariable("QT_SCALE_FACTOR");
+    double factor = 1;
+    if (!global.trimmed().isEmpty()) {
+        factor = factorOf(global);
+        if (!drawable(factor)) {
+            return complaint("QT_SCALE_FACTOR", global);
+        }
+    }
+    // "1.5;2" or "HDMI-1=1.5;DP-1=2", also apart by commas.
+    const QString screens = qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS");
+    for (const QString& entry :
+         screens.split(QRegularExpression(QStringLiteral("[;,]")), Qt::SkipEmptyParts)) {
+        const double own = factorOf(entry.section(QLatin1Char('='), -1));
+        if (!drawable(own) || !drawable(own * std::max(factor, 1.0))) {
+            return complaint("QT_SCREEN_SCALE_FACTORS", screens);
+        }
+    }
+    return {};
 }
 
 } // namespace rb

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <QMargins>
 #include <QSizeF>
 
 #include <functional>
@@ -12,6 +13,8 @@
 class QAction;
 
 namespace rb {
+
+class Fingers;
 
 // The program's window: a title bar caption, a menu bar of top-level entries without
 // submenus, and a client area (a container in twips) holding the controls. Resizing moves and
@@ -47,8 +50,11 @@ public:
     double zoomToFit(QSize area, double most) const;
     // Where the screen's free area, less the window frame, is smaller than the window at 100 %,
     // the largest zoom that fits, never below 50 %; elsewhere 100 %. Called before the window
-    // first shows.
+    // first shows; fits again once the window manager has framed the window.
     void fitToScreen();
+    // The same for a work area and a frame (logical pixels): the window then lies at the work
+    // area's top-left corner if it does not fit at 100 %.
+    void fitInto(const QRect& work, const QMargins& frame);
     void setFullScreenZoomed(bool on);
     bool isFullScreenZoomed() const { return m_fullScreen; }
 
@@ -63,9 +69,11 @@ signals:
     void ending();
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Ctrl with the wheel, and pinches of two fingers (watched on the window, never taken:
-    // a single finger still works as the mouse).
+    // Ctrl with the wheel, and the fingers on the window (see Fingers): two pinch, one works
+    // as the mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,9 +86,10 @@ private:
     QRect m_windowBeforeFullScreen;
     bool m_fullScreen = false;
     QAction* m_leaveFullScreen = nullptr;
-    int m_wheelSteps = 0;       // eighths of a degree turned with Ctrl held, not yet a step
-    double m_pinchDistance = 0; // between the two fingers when the pinch began; 0: no pinch
-    double m_pinchZoom = 1.0;
+    int m_wheelSteps = 0;         // eighths of a degree turned with Ctrl held, not yet a step
+    QMargins m_fittedFrame;       // the frame the start zoom was fitted with
+    double m_fittedZoom = 0;      // the zoom it gave; 0 once the zoom has changed since
+    Fingers* m_fingers = nullptr; // made at the first touch, when the window exists
     bool m_ended = false;
     std::function<void()> m_endHook;
 };
@@ -90,5 +99,15 @@ private:
 // made, it takes such a factor away from Qt and returns it (1 otherwise), for the form's zoom
 // to show the window at that size instead.
 double takeOverSmallScaleFactor();
+
+// The largest scale factor Qt is let draw at: the window at 100 % then measures 10048 x 5600
+// pixels, more than an 8K screen; beyond it the window only exceeds every screen many times
+// over, and Qt's drawing buffers grow with the square of the factor.
+inline constexpr double kMostScaleFactor = 8.0;
+// What is wrong with the scale factors set for Qt (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS):
+// a factor that is not a number, zero, negative, infinite or above kMostScaleFactor, alone or
+// multiplied with the other, as one line naming the variable and its text; empty where every
+// factor can be drawn. Called before the application object is made.
+QString undrawableScaleFactor();
 
 } // namespace rb

@@ -40,13 +40,7 @@ void Label::paint(QPainter& painter) const {
     const QRectF r = pixelRect();
     painter.fillRect(r, m_back);
     painter.setPen(m_fore);
-    if (formZoom() == 1.0) {
-        painter.setFont(m_font);
-    } else {
-        QFont zoomed = m_font;
-        zoomed.setPointSizeF(m_font.pointSizeF() * formZoom());
-        painter.setFont(zoomed);
-    }
+    painter.setFont(zoomedFont(m_font, formZoom()));
     painter.drawText(r, static_cast<int>(m_alignment | Qt::AlignTop | Qt::TextWordWrap), m_caption);
 }
 

@@ -17,6 +17,22 @@ void setFormZoom(double zoom) {
     g_zoom = zoom;
 }
 
+QFont zoomedFont(const QFont& design, double zoom) {
+    QFont f = design;
+    // What the zoom adds to `pixels`, in whole pixels (negative below 100 %).
+    const auto growth = [zoom](double pixels) { return std::floor(pixels * (zoom - 1) + 1e-9); };
+    if (design.pointSizeF() > 0) {
+        constexpr double kPointsPerPixel = 0.75; // 15 twips
+        const double points = design.pointSizeF();
+        f.setPointSizeF(
+            std::max(kPointsPerPixel, points + growth(points / kPointsPerPixel) * kPointsPerPixel));
+    } else if (design.pixelSize() > 0) {
+        f.setPixelSize(
+            std::max(1, design.pixelSize() + static_cast<int>(growth(design.pixelSize()))));
+    }
+    return f;
+}
+
 UserScale::UserScale(double x1, double y1, double x2, double y2, QSizeF innerPixels)
     : m_twips(false), m_x1(x1), m_y1(y1), m_x2(x2), m_y2(y2), m_inner(innerPixels) {}
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QPointF>
 #include <QSizeF>
 
@@ -32,6 +33,12 @@ inline int twipsToWholePixels(double twips) {
 inline int zoomedPixels(double designPixels) {
     return std::max(1, static_cast<int>(std::lround(designPixels * formZoom())));
 }
+
+// A font of the 100 % design at a zoom: its design size plus the growth (or less the shrinking)
+// of the zoom, rounded down to whole pixels of 15 twips (0.75 pt), and at least one pixel. Qt
+// draws a font at a whole pixel size; rounded up, a text grows faster than the box around it
+// and is cut ("8 / (" for "8 / 0"). At 100 % the design font itself.
+QFont zoomedFont(const QFont& design, double zoom);
 
 // A control's place in its container: Left, Top, Width and Height in twips.
 struct Twips {

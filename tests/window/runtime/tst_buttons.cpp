@@ -20,6 +20,8 @@ private slots:
     void checkBoxValues();
     void checkBoxFocusMarkShowsOnBlack();
     void buttonClickAndPicture();
+    void buttonUpAndDownLooks_data();
+    void buttonUpAndDownLooks();
     void buttonKeysClickWhenFocused_data();
     void buttonKeysClickWhenFocused();
 };
@@ -75,6 +77,46 @@ void TestButtons::buttonClickAndPicture() {
     const QImage image = b.grab().toImage();
     QCOMPARE(logicalPixel(image, {32, 14}), QColor(Qt::black));  // the picture, centred
     QCOMPARE(logicalPixel(image, {10, 14}), QColor(Qt::yellow)); // the back colour beside it
+}
+
+// A button at rest is raised (white inside its black frame at the top left), pressed it is
+// sunken (the dark shade there) with its picture one pixel further right and down; a press
+// whose pointer leaves the button shows it up again.
+void TestButtons::buttonUpAndDownLooks_data() {
+    QTest::addColumn<bool>("press");
+    QTest::addColumn<bool>("leave");
+    QTest::addColumn<QColor>("edge");    // at (1, 1)
+    QTest::addColumn<QColor>("picture"); // at (16, 14): the picture's left column when up
+    QTest::addRow("up") << false << false << QColor(Qt::white) << QColor(Qt::black);
+    QTest::addRow("pressed") << true << false << QColor(64, 64, 64) << QColor(Qt::yellow);
+    QTest::addRow("pressed, pointer gone")
+        << true << true << QColor(Qt::white) << QColor(Qt::black);
+}
+
+void TestButtons::buttonUpAndDownLooks() {
+    QFETCH(bool, press);
+    QFETCH(bool, leave);
+    QFETCH(QColor, edge);
+    QFETCH(QColor, picture);
+    rb::Button b(nullptr, QStringLiteral("Command1"));
+    b.resize(65, 29);
+    b.setBackColor(Qt::yellow);
+    b.setPicture(solid({32, 32}, Qt::black));
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    if (press) {
+        QTest::mousePress(&b, Qt::LeftButton);
+    }
+    if (leave) {
+        QTest::mouseMove(&b, QPoint(200, 14));
+    }
+    const QImage image = b.grab().toImage();
+    QCOMPARE(logicalPixel(image, {0, 0}), QColor(Qt::black)); // the frame, up or down
+    QCOMPARE(logicalPixel(image, {1, 1}), edge);
+    QCOMPARE(logicalPixel(image, {16, 14}), picture);
+    if (press) {
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, leave ? QPoint(200, 14) : QPoint());
+    }
 }
 
 void TestButtons::buttonKeysClickWhenFocused_data() {
