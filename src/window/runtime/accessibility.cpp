@@ -432,12 +432,20 @@ NotificationPacer& pacer() {
     return *pacer;
 }
 
+bool hasFocus(const QObject* o) {
+    const auto* w = qobject_cast<const QWidget*>(o);
+    return w && w->hasFocus();
+}
+
 // Every notice of the program's controls passes here on its way to the platform.
 void handleUpdate(QAccessibleEvent* event) {
     QObject* o = event->object();
     if (o && (dynamic_cast<StatusLine*>(o) || dynamic_cast<Announcement*>(o))) {
         toPlatform(event); // an announcement is spoken at once
         return;
+    }
+    if (event->type() == QAccessible::ValueChanged && hasFocus(o) && valueTexts().contains(o)) {
+        return; // a step of a bar read by its meaning is heard as that (setValueText)
     }
     pacer().take(event);
 }

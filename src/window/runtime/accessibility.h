@@ -41,7 +41,8 @@ void announce(QWidget* window, const QString& text);
 // The text a scroll bar's Value is read as (with its unit or meaning) instead of the bare
 // number; made when asked for. Screen readers that read a slider's number only hear it as
 // an announcement after each step the user makes on the focused bar (keys, arrows, track),
-// not after changes the program makes.
+// not after changes the program makes; the focused bar's own value notice is not sent, so
+// the step is heard once, by its meaning.
 void setValueText(ScrollBar* bar, std::function<QString()> text);
 
 // An accessible description that follows the program's state. While assistive technology
