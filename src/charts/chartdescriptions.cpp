@@ -84,7 +84,7 @@ QString phaseDiagramDescription(const PhaseMarks& marks) {
 }
 
 void connectChartDescriptions(Form1& f) {
-    // The design description (axes and units) stays in front.
+    // The design description (axes, units, keys) stays in front.
     const QString timeSeries = f.picDiagramm->accessibleDescription() + QStringLiteral(". ");
     setLiveDescription(f.picDiagramm,
                        [&f, timeSeries] { return timeSeries + timeSeriesDescription(f); });

@@ -9,7 +9,7 @@ class Form1;
 
 // What the phase diagram shows besides its grid: the newest point the generation tick drew
 // (none at start and after clearing) and the stocks the target marker marks (the newest point
-// of the tick, or the point of the last drop), in fish.
+// of the tick, or the point of the last drop, by mouse or by arrow keys), in fish.
 struct PhaseMarks {
     bool drawn = false;
     double prey = 0;
@@ -19,7 +19,7 @@ struct PhaseMarks {
 };
 
 // What the diagrams show now, in German words for a screen reader; their accessible
-// descriptions are the design text (axes and units) followed by these:
+// descriptions are the design text (axes, units, keys) followed by these:
 // - the time-series diagram: the generations in view and the newest values in percent, made
 //   from the current state alone;
 // - the phase diagram: the newest point drawn, if any, and where the target marker stands.

@@ -6,27 +6,16 @@
 #include "charts/chartdescriptions.h"
 #include "control/spokenstate.h"
 #include "support/formfixture.h"
+#include "support/spoken.h"
 #include "window/runtime/accessibility.h"
 
 #include <QAccessible>
 #include <QTest>
 
 using rb::Form1;
+using rbtest::announced;
 
 namespace {
-
-// What the window last announced: the notification in its status line.
-QString announced(Form1& f) {
-    for (QObject* o : f.children()) {
-        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(o);
-        if (line && line->role() == QAccessible::StatusBar) {
-            return line->child(0)->role() == QAccessible::Notification
-                       ? line->child(0)->text(QAccessible::Name)
-                       : QString();
-        }
-    }
-    return {};
-}
 
 QString valueText(QObject* bar) {
     return QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Value);
@@ -117,11 +106,13 @@ void TestSpokenState::descriptions() {
 }
 
 // The newest point only once the tick has drawn one and until the diagram is cleared; the
-// marker where the tick or the last drop put it, in fish.
+// marker where the tick or the last drop (mouse or arrow key) put it, in fish.
 void TestSpokenState::phaseDiagramTellsWhatItShows() {
     Form1& f = **m_loaded;
     const QString design = QStringLiteral(
-        "Beutebestand (senkrecht, 8 bis 32) gegen Räuberbestand (waagerecht, 0 bis 24). ");
+        "Beutebestand (senkrecht, 8 bis 32) gegen Räuberbestand (waagerecht, 0 bis 24). "
+        "Pfeiltasten setzen den Startpunkt: auf und ab ein Beutefisch, rechts und links ein "
+        "Räuber. ");
     QStringList seen;
     const auto look = [&] {
         rb::refreshLiveDescriptions();
@@ -138,8 +129,7 @@ void TestSpokenState::phaseDiagramTellsWhatItShows() {
     f.stopped = false;
     emit f.Timer1->timer(); // from (20, 12) to (19.75, 11.1)
     look();
-    emit f.picphase->dragOver(f.imgtarget, 10, 20, rb::DragState::Over);
-    emit f.picphase->dragDrop(f.imgtarget, 10, 20);
+    QTest::keyClick(f.picphase, Qt::Key_Left);
     look();
     f.Command4->click();
     look();
