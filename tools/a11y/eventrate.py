@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """How many accessibility events the running program sends a second.
 
-Starts the built program, sets the pace slider to 1 (5 ms a generation) with the keyboard,
-presses the start button, waits WARMUP seconds and then counts every AT-SPI event of the
-program for WINDOW seconds, then presses stop. Prints the events a second and the ten most
+Starts the built program and, with the keyboard, chooses the preset "großer anziehender
+Zyklus" (so that the stocks keep changing), sets the start state 20 prey and 12 predators with
+the stock sliders and the pace slider to 1 (5 ms a generation), presses the start button,
+waits WARMUP seconds and then counts every AT-SPI event of the program for WINDOW seconds,
+then presses stop. Prints the events a second and the ten most
 frequent kinds. Needs a display, a session bus and python3-pyatspi; from the source folder:
 
     xvfb-run -a -s '-screen 0 1600x1000x24' dbus-run-session -- \\
@@ -23,7 +25,9 @@ import pyatspi
 from gi.repository import GLib
 
 CLIENT_HEIGHT = 678  # pixels; the client area lies at the window's bottom
-PACE = (992, 410)  # the pace slider's centre in the client area
+PREY = (764, 410)  # the centres of the stock sliders and the pace slider in the client area
+PREDATORS = (864, 410)
+PACE = (992, 410)
 START = (992, 598)  # the start and stop buttons' centres
 STOP = (992, 514)
 
@@ -64,9 +68,15 @@ def main():
                 xdo("mousemove", "--sync", left + point[0], top + point[1])
                 xdo("click", "1")
 
-            click(PACE)  # the focus on the pace slider, then 0 and one step up: 1
-            xdo("key", "Home")
+            xdo("key", "alt")  # the menu bar: from "Beenden" one entry to the right
             xdo("key", "Right")
+            xdo("key", "Return")
+            # Each slider focused by a click, then to its start and that many steps up.
+            for point, steps in ((PREY, 20), (PREDATORS, 12), (PACE, 1)):
+                click(point)
+                xdo("key", "Home")
+                for _ in range(steps):
+                    xdo("key", "Right")
             click(START)
             time.sleep(warmup_s)
             counting.set()
