@@ -10,6 +10,7 @@
 // functions' watchdog (QTEST_FUNCTION_TIMEOUT, set in CMake) lies above the sum of the waits
 // of any one function.
 
+#include "control/parameters.h"
 #include "model/populationmodel.h"
 #include "support/xdo.h"
 
@@ -52,12 +53,16 @@ QString fish(double stock) {
     return QString::number(std::floor(stock * 100) / 100, 'f', 2).replace(u'.', u',');
 }
 
-// The state sentence the program must say after `generations` generations from the start
-// state, with the design parameters.
+// The state sentence the program must say after `generations` generations of the large
+// cycle from the start state.
 QString sentence(double prey, double predators, long long generations, const char* state) {
-    const rb::ModelParameters design;
+    rb::ModelParameters cycle;
+    cycle.growthRate = rb::kLargeCycle.growthRate;
+    cycle.propFactor = rb::kLargeCycle.propFactor;
+    cycle.voracity = rb::kLargeCycle.voracity;
+    cycle.deathRate = rb::kLargeCycle.deathRate;
     for (long long k = 0; k < generations; ++k) {
-        const rb::GenerationResult next = rb::NextGeneration(prey, predators, design);
+        const rb::GenerationResult next = rb::NextGeneration(prey, predators, cycle);
         prey = next.newStock1;
         predators = next.newStock2;
     }
@@ -192,10 +197,17 @@ void TestScreenReader::paceIsReadOnceWithItsUnit() {
     QCOMPARE(spoken(R"(SPEECH OUTPUT: '([01])\.?')", from), QStringList());
 }
 
-// A minute at 5 ms a generation: F2 and the stop are still heard, with the model's numbers,
+// A minute of the large cycle at 5 ms a generation: F2 and the stop are still heard, with the
+// model's numbers,
 // and Orca never had to drop notices while it ran.
 void TestScreenReader::aMinuteAtTheFastestPace() {
     QVERIFY(m_ready);
+    // The large cycle, whose stocks keep changing, so that the numbers tell one generation
+    // from another: from "Beenden" one entry to the right.
+    QVERIFY(rbtest::key(QStringLiteral("alt")));
+    QVERIFY(rbtest::key(QStringLiteral("Right")));
+    QVERIFY(heard("SPEECH OUTPUT: '(großer anziehender Zyklus)", "the preset's menu entry"));
+    QVERIFY(rbtest::key(QStringLiteral("Return")));
     const qsizetype runFrom = log().size();
     QVERIFY(clickAt(kStart));
     QTest::qWait(kRunMs); // the run itself, not a wait for something to happen
