@@ -29,10 +29,11 @@ declare -A uses=(
   # menu) in German
   [run]="fonts-liberation qt6-translations-l10n"
   # real-window tests on a virtual display; launcher and metainfo validators; the package
-  # and its checks; the screen reader, its accessibility bus and a session bus to run it on
+  # and its checks; the screen reader, its accessibility bus and a session bus to run it on,
+  # and the Python bindings the event counter (tools/a11y/eventrate.py) listens with
   [test]="xvfb:xvfb-run xauth:xauth xdotool:xdotool desktop-file-utils:desktop-file-validate
           appstream:appstreamcli dpkg-dev:dpkg-shlibdeps file:file lintian:lintian orca:orca
-          at-spi2-core dbus-daemon:dbus-run-session"
+          at-spi2-core dbus-daemon:dbus-run-session python3-pyatspi"
   [lint]="clang-tidy:run-clang-tidy cppcheck:cppcheck clang-format:clang-format"
   [fuzz]="clang:clang++ libclang-rt-14-dev"
   [docs]="xvfb:xvfb-run xauth:xauth xdotool:xdotool imagemagick:import"

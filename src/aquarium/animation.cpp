@@ -3,6 +3,7 @@
 
 #include "aquarium/aquarium.h"
 #include "window/form1.h"
+#include "window/runtime/accessibility.h"
 #include "window/runtime/eventloop.h"
 #include "window/runtime/numtext.h"
 #include "window/runtime/random.h"
@@ -105,6 +106,8 @@ void Command1_Click(Form1& f) {
     }
     f.stopped = false;
     f.animating = true;
+    // The boxes and sliders change with every generation: a screen reader hears them paced.
+    setNotificationsPaced(true);
     FramePacer pacer(kPassesPerSecond);
     pacer.setWindow(&f);
     QObject::connect(&f, &Form::ending, &pacer, &FramePacer::interrupt);
@@ -124,6 +127,8 @@ void Command1_Click(Form1& f) {
 
 void Command2_Click(Form1& f) {
     f.stopped = true;
+    // What was held back goes out now, before anything is said of the stop.
+    setNotificationsPaced(false);
 }
 
 void connectAnimation(Form1& f) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace rb {
 
@@ -64,29 +65,63 @@ QString timeSeriesDescription(const Form1& f) {
     return s;
 }
 
-QString phaseDiagramDescription(const Form1& f) {
-    QString s = QStringLiteral("Letzter Punkt: %1 Beutefische und %2 Räuber")
-                    .arg(fish(f.stock1), fish(f.stock2));
-    if (f.stock1 < kLowestPrey) {
-        s += QStringLiteral(", unter dem sichtbaren Bereich");
+QString phaseDiagramDescription(const PhaseMarks& marks) {
+    QString s;
+    if (marks.drawn) {
+        s = QStringLiteral("Letzter Punkt: %1 Beutefische und %2 Räuber")
+                .arg(fish(marks.prey), fish(marks.predators));
+        if (marks.prey < kLowestPrey) {
+            s += QStringLiteral(", unter dem sichtbaren Bereich");
+        }
+        s += QStringLiteral(". ");
+    } else {
+        s = QStringLiteral("Noch kein Punkt gezeichnet. ");
     }
-    // The tick puts the marker's upper left corner one unit left of and one unit above the
-    // point it frames.
-    const Image* marker = f.imgtarget;
-    s += QStringLiteral(". Die Zielmarke steht bei Beutebestand %1 und Räuberbestand %2.")
-             .arg(std::lround(marker->top() - 1))
-             .arg(std::lround(marker->left() + 1));
+    s += QStringLiteral("Die Zielmarke steht bei Beutebestand %1 und Räuberbestand %2.")
+             .arg(std::lround(marks.markerPrey))
+             .arg(std::lround(marks.markerPredators));
     return s;
 }
 
 void connectChartDescriptions(Form1& f) {
-    // The design description (axes and units) stays in front.
-    const auto follow = [&f](PictureBox* chart, QString (*now)(const Form1&)) {
-        const QString fixed = chart->accessibleDescription() + QStringLiteral(". ");
-        setLiveDescription(chart, [&f, fixed, now] { return fixed + now(f); });
+    // The design description (axes, units, keys) stays in front.
+    const QString timeSeries = f.picDiagramm->accessibleDescription() + QStringLiteral(". ");
+    setLiveDescription(f.picDiagramm,
+                       [&f, timeSeries] { return timeSeries + timeSeriesDescription(f); });
+
+    // What the phase diagram shows; until the tick or a drop first moves the marker, it
+    // stands at its design place, read as the tick would have put it there (upper left corner
+    // one unit left of and one unit above the point it frames).
+    struct Seen {
+        PhaseMarks marks;
+        bool markerMoved = false;
     };
-    follow(f.picDiagramm, &timeSeriesDescription);
-    follow(f.picphase, &phaseDiagramDescription);
+    auto seen = std::make_shared<Seen>();
+    const QString phase = f.picphase->accessibleDescription() + QStringLiteral(". ");
+    setLiveDescription(f.picphase, [&f, seen, phase] {
+        PhaseMarks now = seen->marks;
+        if (!seen->markerMoved) {
+            now.markerPrey = f.imgtarget->top() - 1;
+            now.markerPredators = f.imgtarget->left() + 1;
+        }
+        return phase + phaseDiagramDescription(now);
+    });
+    // After the tick's own handler: a running tick has drawn the new state and framed it.
+    QObject::connect(f.Timer1, &Timer::timer, &f, [&f, seen] {
+        if (!f.stopped) {
+            seen->marks = {true, f.stock1, f.stock2, f.stock1, f.stock2};
+            seen->markerMoved = true;
+        }
+    });
+    // After the drop's own handler: the sliders stand where the last DragOver set them.
+    QObject::connect(f.picphase, &Container::dragDrop, &f, [&f, seen] {
+        seen->marks.markerPrey = f.HScroll1->value();
+        seen->marks.markerPredators = f.HScroll2->value();
+        seen->markerMoved = true;
+    });
+    QObject::connect(f.Command4, &QAbstractButton::clicked, &f,
+                     [seen] { seen->marks.drawn = false; });
+
     setValueText(f.HScroll4,
                  [&f] { return QStringLiteral("ab Generation %1").arg(firstGenerationInView(f)); });
 }

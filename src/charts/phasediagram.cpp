@@ -3,6 +3,7 @@
 
 #include "model/populationmodel.h"
 #include "window/form1.h"
+#include "window/runtime/accessibility.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/rounding.h"
 
@@ -59,7 +60,39 @@ void picphase_DragDrop(Form1&, QObject* source, double x, double y) {
     control->setVisible(true);
 }
 
+void picphase_ArrowKey(Form1& f, int key) {
+    double x = f.HScroll2->value();
+    double y = f.HScroll1->value();
+    switch (key) {
+    case Qt::Key_Up:
+        y += 1;
+        break;
+    case Qt::Key_Down:
+        y -= 1;
+        break;
+    case Qt::Key_Right:
+        x += 1;
+        break;
+    case Qt::Key_Left:
+        x -= 1;
+        break;
+    default:
+        return;
+    }
+    x = std::clamp(x, 0.0, static_cast<double>(kPredatorFish));
+    y = std::clamp(y, static_cast<double>(kLowestPrey), static_cast<double>(kPreyFish));
+    // Through the diagram's own drag events, so that whoever follows a mouse drop follows
+    // this one too.
+    emit f.picphase->dragOver(f.imgtarget, x, y, DragState::Over);
+    emit f.picphase->dragDrop(f.imgtarget, x, y);
+    announce(&f, QStringLiteral("%1 Beutefische, %2 Räuber")
+                     .arg(f.HScroll1->value())
+                     .arg(f.HScroll2->value()));
+}
+
 void connectPhaseDiagram(Form1& f) {
+    QObject::connect(f.picphase, &Container::arrowKey, &f,
+                     [&f](int key) { picphase_ArrowKey(f, key); });
     QObject::connect(f.Command4, &QAbstractButton::clicked, &f, [&f] { Command4_Click(f); });
     QObject::connect(f.imgtarget, &Image::mouseDown, &f, [&f] { imgtarget_MouseDown(f); });
     QObject::connect(f.picphase, &Container::dragOver, &f,

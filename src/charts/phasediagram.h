@@ -29,6 +29,13 @@ void picphase_DragOver(Form1& f, QObject* source, double x, double y, DragState 
 // above the point rounded down to a whole unit. The stocks stay as the last DragOver set them.
 void picphase_DragDrop(Form1& f, QObject* source, double x, double y);
 
+// An arrow key on the focused diagram: from the point the stock sliders stand at, Up and Down
+// go one prey up or down, Right and Left one predator right or left, kept within the diagram
+// (prey 8..32, predators 0..24; from a prey stock below 8 onto the bottom edge). The point is
+// then dropped as the mouse would drop the marker there: the sliders as in DragOver, the
+// marker as in DragDrop. The new stocks are spoken: "16 Beutefische, 11 Räuber".
+void picphase_ArrowKey(Form1& f, int key);
+
 void connectPhaseDiagram(Form1& f);
 
 } // namespace rb

@@ -235,7 +235,9 @@ RB_CONTROL(picphase, PictureBox, .container = "Picture1",
            .fore = kWhiteBack, .frameLine = true, .persistent = true, .drawWidth = 5,
            .accessibleName = "Phasendiagramm",
            .accessibleDescription = "Beutebestand (senkrecht, 8 bis 32) gegen "
-                                    "Räuberbestand (waagerecht, 0 bis 24)",
+                                    "Räuberbestand (waagerecht, 0 bis 24). Pfeiltasten "
+                                    "setzen den Startpunkt: auf und ab ein Beutefisch, "
+                                    "rechts und links ein Räuber",
            .accessibleRole = kChart)
 
 // ---- Inside the phase diagram picphase ------------------------------------------------
@@ -248,8 +250,9 @@ RB_CONTROL(imgtarget, Image, .container = "picphase",
            .toolTip = "linke Maustaste drücken und halten", .accessibleName = "Zielmarke",
            .accessibleDescription = "Mit gedrückter linker Maustaste im Phasendiagramm "
                                     "ziehen, um Beutebestand und Räuberbestand zugleich "
-                                    "zu setzen; mit der Tastatur setzen die Regler "
-                                    "Beutebestand und Räuberbestand dasselbe")
+                                    "zu setzen; mit der Tastatur setzen die Pfeiltasten "
+                                    "im Phasendiagramm oder die Regler Beutebestand und "
+                                    "Räuberbestand dasselbe")
 RB_ELEMENT(bildfisch, 3, Image, .container = "picphase",
            .place = {780, 0, 450, 420}, .picture = "preyYellowRight", .stretch = true)
 RB_ELEMENT(Image1, 0, Image, .container = "picphase",

@@ -7,6 +7,8 @@
 
 #include "model/generationtick.h"
 #include "support/formfixture.h"
+#include "support/spoken.h"
+#include "window/runtime/accessibility.h"
 #include "window/runtime/dragdrop.h"
 #include "window/runtime/palette.h"
 #include "window/runtime/rounding.h"
@@ -69,6 +71,7 @@ class TestPhaseDiagram : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { rb::installAccessibility(); } // the spoken steps' status line
     void init();
     void cleanup();
 
@@ -88,6 +91,10 @@ private slots:
     void dropOutsideTheDiagramLeavesTheMarker();
 
     void clearingLeavesMarkerStocksAndColour();
+
+    void arrowKeysDropTheNextPoint_data();
+    void arrowKeysDropTheNextPoint();
+    void arrowKeyLeavesTheOtherStockAsADropWould();
 
 private:
     rb::Form1& form() { return **m_loaded; }
@@ -380,6 +387,77 @@ void TestPhaseDiagram::clearingLeavesMarkerStocksAndColour() {
     QCOMPARE(rbtest::shownStocks(f), QStringLiteral("sliders 20 12, boxes 20 12, stocks 20 12"));
     QCOMPARE(f.generation, 4LL);
     QVERIFY(f.stopped);
+}
+
+void TestPhaseDiagram::arrowKeysDropTheNextPoint_data() {
+    QTest::addColumn<int>("fromPrey");
+    QTest::addColumn<int>("fromPredators");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("prey");
+    QTest::addColumn<int>("predators");
+    QTest::addColumn<QString>("spoken");
+    const int none = Qt::NoModifier;
+    QTest::addRow("Up: a prey more")
+        << 16 << 11 << int(Qt::Key_Up) << none << 17 << 11 << "17 Beutefische, 11 Räuber";
+    QTest::addRow("Right: a predator more")
+        << 16 << 11 << int(Qt::Key_Right) << none << 16 << 12 << "16 Beutefische, 12 Räuber";
+    QTest::addRow("Up at the top edge")
+        << 32 << 11 << int(Qt::Key_Up) << none << 32 << 11 << "32 Beutefische, 11 Räuber";
+    QTest::addRow("Down at the bottom edge")
+        << 8 << 11 << int(Qt::Key_Down) << none << 8 << 11 << "8 Beutefische, 11 Räuber";
+    QTest::addRow("Right at the right edge")
+        << 16 << 24 << int(Qt::Key_Right) << none << 16 << 24 << "16 Beutefische, 24 Räuber";
+    QTest::addRow("Left at the left edge")
+        << 16 << 0 << int(Qt::Key_Left) << none << 16 << 0 << "16 Beutefische, 0 Räuber";
+    QTest::addRow("from below the diagram onto its edge")
+        << 1 << 0 << int(Qt::Key_Up) << none << 8 << 0 << "8 Beutefische, 0 Räuber";
+    QTest::addRow("Ctrl+Up is not a step")
+        << 16 << 11 << int(Qt::Key_Up) << int(Qt::ControlModifier) << 16 << 11 << "";
+    QTest::addRow("Page Up is not a step")
+        << 16 << 11 << int(Qt::Key_PageUp) << none << 16 << 11 << "";
+}
+
+void TestPhaseDiagram::arrowKeysDropTheNextPoint() {
+    QFETCH(int, fromPrey);
+    QFETCH(int, fromPredators);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, prey);
+    QFETCH(int, predators);
+    QFETCH(QString, spoken);
+    rb::Form1& f = form();
+    emit f.picphase->dragOver(f.imgtarget, fromPredators, fromPrey, DragState::Over);
+    const Placement before = placementOf(f.imgtarget);
+
+    QTest::keyClick(f.picphase, static_cast<Qt::Key>(key),
+                    static_cast<Qt::KeyboardModifiers>(modifiers));
+
+    QCOMPARE(rbtest::shownStocks(f),
+             QStringLiteral("sliders %1 %2, boxes %1 %2, stocks %1 %2").arg(prey).arg(predators));
+    QCOMPARE(rbtest::announced(f), spoken);
+    if (spoken.isEmpty()) {
+        QVERIFY(placementOf(f.imgtarget) == before);
+        return;
+    }
+    // Dropped on the point: centred across it, its top half its height above, rounded down.
+    QCOMPARE(f.imgtarget->left(), static_cast<float>(predators - f.imgtarget->width() / 2));
+    QCOMPARE(f.imgtarget->top(), static_cast<float>(prey));
+    QVERIFY(f.imgtarget->isVisible());
+}
+
+void TestPhaseDiagram::arrowKeyLeavesTheOtherStockAsADropWould() {
+    rb::Form1& f = form();
+    emit f.picphase->dragOver(f.imgtarget, 12.0, 20.0, DragState::Over);
+    rbtest::tick(f); // fractional stocks; the sliders show them rounded
+    const double prey = f.stock1;
+    QVERIFY(prey != std::round(prey));
+    const int predators = f.HScroll2->value();
+
+    QTest::keyClick(f.picphase, Qt::Key_Left);
+
+    QCOMPARE(f.stock1, prey); // the prey slider did not change, so neither did the stock
+    QCOMPARE(f.stock2, static_cast<double>(predators - 1));
 }
 
 QTEST_MAIN(TestPhaseDiagram)

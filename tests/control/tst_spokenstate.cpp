@@ -6,27 +6,16 @@
 #include "charts/chartdescriptions.h"
 #include "control/spokenstate.h"
 #include "support/formfixture.h"
+#include "support/spoken.h"
 #include "window/runtime/accessibility.h"
 
 #include <QAccessible>
 #include <QTest>
 
 using rb::Form1;
+using rbtest::announced;
 
 namespace {
-
-// What the window last announced: the notification in its status line.
-QString announced(Form1& f) {
-    for (QObject* o : f.children()) {
-        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(o);
-        if (line && line->role() == QAccessible::StatusBar) {
-            return line->child(0)->role() == QAccessible::Notification
-                       ? line->child(0)->text(QAccessible::Name)
-                       : QString();
-        }
-    }
-    return {};
-}
 
 QString valueText(QObject* bar) {
     return QAccessible::queryAccessibleInterface(bar)->text(QAccessible::Value);
@@ -45,6 +34,7 @@ private slots:
     void stateKeyInATextBoxAndStopButton();
     void descriptions_data();
     void descriptions();
+    void phaseDiagramTellsWhatItShows();
     void valuesWithTheirMeaning();
 
 private:
@@ -72,16 +62,13 @@ void TestSpokenState::descriptions_data() {
     QTest::addColumn<int>("generation");
     QTest::addColumn<double>("prey");
     QTest::addColumn<double>("predators");
-    QTest::addColumn<QStringList>("texts"); // sentence, time series, phase diagram
+    QTest::addColumn<QStringList>("texts"); // sentence, time series
     QTest::addRow("generation 13")
         << 0 << 13 << 24.5934 << 5.2571
         << QStringList{"Generation 13, 24,59 Beutefische, 5,25 Räuber, läuft",
                        "Sichtbar: Generation 0 bis 260. Generation 13: Beutefische 76,9 Prozent, "
                        "Räuber 21,9 "
-                       "Prozent.",
-                       "Letzter Punkt: 24,59 Beutefische und 5,25 Räuber. Die Zielmarke steht bei "
-                       "Beutebestand "
-                       "25 und Räuberbestand 5."};
+                       "Prozent."};
     // Hundredths rounded down as the stock displays show them ("2033", "462"); prey below the
     // phase diagram; the strip scrolled to its end.
     QTest::addRow("past the end") << 30000 << 950 << 20.0 + 1.0 / 3 << 4.625
@@ -89,19 +76,14 @@ void TestSpokenState::descriptions_data() {
                                          "Generation 950, 20,33 Beutefische, 4,62 Räuber, läuft",
                                          "Sichtbar: Generation 749 bis 800. Generation 950 liegt "
                                          "hinter dem Ende bei 800 und wird "
-                                         "nicht gezeichnet.",
-                                         "Letzter Punkt: 20,33 Beutefische und 4,62 Räuber. Die "
-                                         "Zielmarke steht bei Beutebestand "
-                                         "20 und Räuberbestand 5."};
+                                         "nicht gezeichnet."};
     QTest::addRow("scrolled by the ticks")
         << 22360 << 799 << 6.0 << 0.5
         << QStringList{
                "Generation 799, 6,00 Beutefische, 0,50 Räuber, läuft",
                "Sichtbar: Generation 558 bis 800. Generation 799: Beutefische 18,8 Prozent, Räuber "
                "2,1 "
-               "Prozent.",
-               "Letzter Punkt: 6,00 Beutefische und 0,50 Räuber, unter dem sichtbaren Bereich. Die "
-               "Zielmarke steht bei Beutebestand 6 und Räuberbestand 1."};
+               "Prozent."};
 }
 
 void TestSpokenState::descriptions() {
@@ -116,13 +98,60 @@ void TestSpokenState::descriptions() {
     f.stock1 = prey;
     f.stock2 = predators;
     f.stopped = false;
-    f.imgtarget->move(static_cast<float>(predators - 1), static_cast<float>(prey + 1));
     QCOMPARE(rb::stateSentence(f), texts[0]);
     rb::refreshLiveDescriptions(); // the design text (axes, units), then what they show now
     QCOMPARE(f.picDiagramm->accessibleDescription(),
              QStringLiteral("Beutebestand und Räuberbestand in Prozent über den Generationen. ") +
                  texts[1]);
-    QVERIFY(f.picphase->accessibleDescription().endsWith(QLatin1String("24). ") + texts[2]));
+}
+
+// The newest point only once the tick has drawn one and until the diagram is cleared; the
+// marker where the tick or the last drop (mouse or arrow key) put it, in fish.
+void TestSpokenState::phaseDiagramTellsWhatItShows() {
+    Form1& f = **m_loaded;
+    const QString design = QStringLiteral(
+        "Beutebestand (senkrecht, 8 bis 32) gegen Räuberbestand (waagerecht, 0 bis 24). "
+        "Pfeiltasten setzen den Startpunkt: auf und ab ein Beutefisch, rechts und links ein "
+        "Räuber. ");
+    QStringList seen;
+    const auto look = [&] {
+        rb::refreshLiveDescriptions();
+        const QString d = f.picphase->accessibleDescription();
+        seen << (d.startsWith(design) ? d.mid(design.size()) : d);
+    };
+    look(); // at start
+    emit f.picphase->dragOver(f.imgtarget, 12, 20, rb::DragState::Over);
+    emit f.picphase->dragDrop(f.imgtarget, 12, 20);
+    look();
+    f.stopped = true;
+    emit f.Timer1->timer(); // a stopped tick draws nothing
+    look();
+    f.stopped = false;
+    emit f.Timer1->timer(); // from (20, 12) to (19.75, 11.1)
+    look();
+    QTest::keyClick(f.picphase, Qt::Key_Left);
+    look();
+    f.Command4->click();
+    look();
+    QCOMPARE(seen, QStringList({
+                       "Noch kein Punkt gezeichnet. Die Zielmarke steht bei Beutebestand 27 und "
+                       "Räuberbestand 12.",
+                       "Noch kein Punkt gezeichnet. Die Zielmarke steht bei Beutebestand 20 und "
+                       "Räuberbestand 12.",
+                       "Noch kein Punkt gezeichnet. Die Zielmarke steht bei Beutebestand 20 und "
+                       "Räuberbestand 12.",
+                       "Letzter Punkt: 19,75 Beutefische und 11,10 Räuber. Die Zielmarke steht bei "
+                       "Beutebestand 20 und Räuberbestand 11.",
+                       "Letzter Punkt: 19,75 Beutefische und 11,10 Räuber. Die Zielmarke steht bei "
+                       "Beutebestand 20 und Räuberbestand 10.",
+                       "Noch kein Punkt gezeichnet. Die Zielmarke steht bei Beutebestand 20 und "
+                       "Räuberbestand 10.",
+                   }));
+    // A point below the diagram's bottom edge (prey 8) is said to lie there.
+    QCOMPARE(rb::phaseDiagramDescription({true, 6.0, 0.5, 6.0, 0.5}),
+             QStringLiteral("Letzter Punkt: 6,00 Beutefische und 0,50 Räuber, unter dem "
+                            "sichtbaren Bereich. Die Zielmarke steht bei Beutebestand 6 und "
+                            "Räuberbestand 1."));
 }
 
 void TestSpokenState::valuesWithTheirMeaning() {

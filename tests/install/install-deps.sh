@@ -15,7 +15,7 @@ failures=0
 run_packages="g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev"
 run_packages+=" fonts-liberation qt6-translations-l10n"
 test_packages="xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file lintian"
-test_packages+=" orca at-spi2-core dbus-daemon"
+test_packages+=" orca at-spi2-core dbus-daemon python3-pyatspi"
 install_flags="-y -qq --no-install-recommends"
 
 # machine <name> <stand-in>...: a PATH directory with the given stand-ins and the real commands

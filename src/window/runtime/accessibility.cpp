@@ -4,6 +4,7 @@
 #include "window/runtime/container.h"
 #include "window/runtime/label.h"
 #include "window/runtime/lightcontrol.h"
+#include "window/runtime/notificationpacer.h"
 #include "window/runtime/scrollbar.h"
 
 #include <QAccessible>
@@ -417,6 +418,49 @@ private:
     QTimer m_timer;
 };
 
+// ---- Paced notifications -----------------------------------------------------------------
+
+QAccessible::UpdateHandler g_nextHandler = nullptr; // one installed before ours, if any
+
+void toPlatform(QAccessibleEvent* event);
+
+NotificationPacer& pacer() {
+    static QPointer<NotificationPacer> pacer;
+    if (!pacer) {
+        pacer = new NotificationPacer(&toPlatform, QCoreApplication::instance());
+    }
+    return *pacer;
+}
+
+bool hasFocus(const QObject* o) {
+    const auto* w = qobject_cast<const QWidget*>(o);
+    return w && w->hasFocus();
+}
+
+// Every notice of the program's controls passes here on its way to the platform.
+void handleUpdate(QAccessibleEvent* event) {
+    QObject* o = event->object();
+    if (o && (dynamic_cast<StatusLine*>(o) || dynamic_cast<Announcement*>(o))) {
+        toPlatform(event); // an announcement is spoken at once
+        return;
+    }
+    if (event->type() == QAccessible::ValueChanged && hasFocus(o) && valueTexts().contains(o)) {
+        return; // a step of a bar read by its meaning is heard as that (setValueText)
+    }
+    pacer().take(event);
+}
+
+void toPlatform(QAccessibleEvent* event) {
+    if (g_nextHandler) {
+        g_nextHandler(event);
+        return;
+    }
+    // Without a handler of its own Qt hands the notice to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&handleUpdate);
+}
+
 QMenuBar* menuBarOf(const QAction* action) {
     for (QObject* o : action->associatedObjects()) {
         if (auto* bar = qobject_cast<QMenuBar*>(o)) {
@@ -475,6 +519,10 @@ void describe(QObject* control, const QString& name, const QString& description,
 
 void installAccessibility() {
     QAccessible::installFactory(&accessibleFactory);
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(&handleUpdate);
+    if (before != &handleUpdate) {
+        g_nextHandler = before;
+    }
 }
 
 void announce(QWidget* window, const QString& text) {
@@ -509,6 +557,10 @@ void setLiveDescription(QWidget* control, std::function<QString()> text) {
 
 void refreshLiveDescriptions() {
     LiveDescriptions::instance().refresh();
+}
+
+void setNotificationsPaced(bool paced) {
+    pacer().setPaced(paced);
 }
 
 } // namespace rb

@@ -28,8 +28,8 @@ void describe(QObject* control, const QString& name, const QString& description 
 
 // Makes the pictures, labels and lines drawn on containers visible to assistive technology
 // as children of their container, lets scroll bars report their own Value (also where Min
-// lies above Max) and menu bar entries their description. Call once, after the application
-// object exists.
+// lies above Max) and menu bar entries their description, and puts the pacing below between
+// the controls and the platform. Call once, after the application object exists.
 void installAccessibility();
 
 // Has assistive technology speak the text at once, wherever the focus is, without moving it:
@@ -41,7 +41,8 @@ void announce(QWidget* window, const QString& text);
 // The text a scroll bar's Value is read as (with its unit or meaning) instead of the bare
 // number; made when asked for. Screen readers that read a slider's number only hear it as
 // an announcement after each step the user makes on the focused bar (keys, arrows, track),
-// not after changes the program makes.
+// not after changes the program makes; the focused bar's own value notice is not sent, so
+// the step is heard once, by its meaning.
 void setValueText(ScrollBar* bar, std::function<QString()> text);
 
 // An accessible description that follows the program's state. While assistive technology
@@ -52,5 +53,12 @@ inline constexpr int kLiveTextsPerSecond = 4;
 void setLiveDescription(QWidget* control, std::function<QString()> text);
 // Makes every live description afresh now, also where no assistive technology listens.
 void refreshLiveDescriptions();
+
+// Paced notifications (NotificationPacer), for stretches in which the program itself changes
+// controls many times a second (a run): while on, each control reports a new text, value,
+// caret, name, description, place or visibility at most every few seconds (the focused one
+// every second), and switching it off reports the newest state of all at once.
+// Announcements pass at once.
+void setNotificationsPaced(bool paced);
 
 } // namespace rb

@@ -8,6 +8,8 @@
 #include "window/runtime/picturezoom.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -75,6 +77,19 @@ void Container::syncOverlay() {
     if (m_overlay) {
         m_overlay->sync();
     }
+}
+
+void Container::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        isSignalConnected(QMetaMethod::fromSignal(&Container::arrowKey))) {
+        emit arrowKey(key);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Container::focusInEvent(QFocusEvent* event) {

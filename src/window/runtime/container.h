@@ -91,6 +91,9 @@ signals:
     // there; x and y are in the container's units. A container nobody listens to ignores drags.
     void dragOver(QObject* source, double x, double y, rb::DragState state);
     void dragDrop(QObject* source, double x, double y);
+    // An arrow key (Qt::Key_Left, _Right, _Up or _Down) pressed without Ctrl or Alt while the
+    // container has the focus. A container nobody listens to leaves the keys to its parent.
+    void arrowKey(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -98,6 +101,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A focused container shows a dotted rectangle inside its inner area.
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
