@@ -73,8 +73,10 @@ NotificationPacer::Entry& NotificationPacer::entry(QObject* o, Kind kind) {
             return e;
         }
     }
-    m_entries.push_back({o, kind});
-    return m_entries.back();
+    Entry& added = m_entries.emplace_back();
+    added.object = o;
+    added.kind = kind;
+    return added;
 }
 
 void NotificationPacer::take(QAccessibleEvent* event) {
