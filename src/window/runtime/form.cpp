@@ -148,8 +148,11 @@ void Form::fitToScreen() {
 }
 
 void Form::fitInto(const QRect& work, const QMargins& frame) {
+    // A pixel to spare each way: under a display scaling such as 150 % the work area's size in
+    // logical pixels is rounded, and the window's size in the screen's pixels could round past
+    // its edge.
     const QSize free =
-        work.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+        work.size() - QSize(frame.left() + frame.right() + 1, frame.top() + frame.bottom() + 1);
     const double fit = zoomToFit(free, 1.0);
     setZoom(fit);
     if (fit < 1.0) {
