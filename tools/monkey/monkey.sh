@@ -70,6 +70,13 @@ fail() {
     tail -n 40 "$log" | sed 's/^/  /' >&2
   fi
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+    if import -window root "$work/failure.png" 2>/dev/null; then
+      echo "monkey: the screen at the failure: $work/failure.png" >&2
+    fi
+    if command -v gdb >/dev/null 2>&1; then
+      timeout 60 gdb -p "$pid" -batch -ex 'thread apply all bt 12' >"$work/failure-stacks.txt" 2>&1 &&
+        echo "monkey: the program's threads at the failure: $work/failure-stacks.txt" >&2
+    fi
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   fi
@@ -150,6 +157,9 @@ start_program() {
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
   note "start $starts: window $wid at $wx,$wy size ${ww}x$wh"
+  # The keyboard to the new window, as a window manager gives it (there is none here): until
+  # then the window's keys (zoom, full screen) would go nowhere.
+  xdo windowfocus "$wid"
 }
 
 # After every action: a program that ended with status 0 starts again; anything else fails.
@@ -204,7 +214,10 @@ probe() {
     token=probe$probes
     started=$starts
     xdo mouseup 1
-    xdo key Escape
+    # Back to the window at 100 %, where the map holds, whatever the last burst left: the
+    # keyboard at the window, out of full screen, the zoom reset, the start size.
+    xdo windowfocus "$wid"
+    xdo key --delay 30 Escape ctrl+0
     xdo windowsize "$wid" "$ww" "$wh"
     printf 'stale' | xclip -selection clipboard -i 2>>"$actions_log" ||
       fail "the helper tool xclip could not set the clipboard (see $actions_log)"
