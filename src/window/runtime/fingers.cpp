@@ -72,13 +72,12 @@ bool Fingers::touch(QTouchEvent* event) {
         }
     }
     if (m_mode == Mode::None && event->type() == QEvent::TouchBegin) {
-        const QEventPoint& p = event->points().front();
-        m_finger = p.id();
-        m_landed = m_now = p.globalPosition();
+        first = &event->points().front();
+        m_finger = first->id();
+        m_landed = m_now = first->globalPosition();
         m_pinchDistance = 0;
         m_mode = Mode::Holding;
         m_hold.start();
-        first = &p;
     }
     if (first) {
         m_now = first->globalPosition();

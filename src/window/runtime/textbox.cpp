@@ -24,8 +24,9 @@ constexpr int kMaxTextLength = 1024;
 // The text's inset from each side: 4 design pixels at the zoom, rounded down as the font is (a
 // text never grows faster than its box), of which Qt's line edit keeps 2 logical pixels of its
 // own at every zoom; ours are the rest (2 at 100 %, none at 50 %).
+constexpr int kQtOwnMargin = 2;
+
 int textMargin() {
-    constexpr int kQtOwnMargin = 2;
     return std::max(0, static_cast<int>(std::floor(4 * formZoom() + 1e-9)) - kQtOwnMargin);
 }
 
@@ -35,6 +36,7 @@ TextBox::TextBox(Container* container, const QString& name) : QLineEdit(containe
     setObjectName(name);
     setFrame(false);
     setTextMargins(textMargin(), 0, textMargin(), 0); // inside the frame line
+    connect(this, &QLineEdit::textChanged, this, &TextBox::placeText);
     setMaxLength(kMaxTextLength);
     setAutoFillBackground(false);
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -71,9 +73,36 @@ void TextBox::applyStyle() {
 void TextBox::changeEvent(QEvent* event) {
     // The form's zoom changes every font: the margins follow it.
     if (event->type() == QEvent::FontChange) {
-        setTextMargins(textMargin(), 0, textMargin(), 0);
+        placeText();
     }
     QLineEdit::changeEvent(event);
+}
+
+void TextBox::moveEvent(QMoveEvent* event) {
+    placeText();
+    QLineEdit::moveEvent(event);
+}
+
+void TextBox::resizeEvent(QResizeEvent* event) {
+    placeText();
+    QLineEdit::resizeEvent(event);
+}
+
+void TextBox::placeText() {
+    const int margin = textMargin();
+    int left = margin;
+    const auto* box = qobject_cast<const Container*>(parentWidget());
+    if (box && (alignment() & Qt::AlignLeft)) {
+        // What the container's frame line and focus mark leave of this box.
+        const int shown = box->innerRect().right() + 1 - 2 * zoomedPixels(1) - x();
+        const int reach = kQtOwnMargin + margin + fontMetrics().horizontalAdvance(text());
+        if (shown < width() && reach > shown) {
+            left = std::max(-kQtOwnMargin, margin - (reach - shown));
+        }
+    }
+    if (textMargins() != QMargins(left, 0, margin, 0)) {
+        setTextMargins(left, 0, margin, 0);
+    }
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {

@@ -28,9 +28,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyStyle();
+    // The text's insets at the zoom; a left-aligned text of a box that reaches past its
+    // container's frame is drawn further left, as far as needed and possible, so that it shows
+    // whole before the container's focus mark (the glyphs of a face are a pixel wider or
+    // narrower from one rasteriser to another, and at most zooms the design leaves none spare).
+    void placeText();
 
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text box: the longest text it keeps (1024 characters; the boxes hold numbers, and a
 // longer line could make every key cost a noticeable pause), by code, typing and pasting; its
-// German context menu, colours, a paint of every pixel, and what a move below it repaints.
+// German context menu, colours, a paint of every pixel, what a move below it repaints, and its
+// text drawn further left where the box reaches past its container's edge.
 
 #include "support/pixels.h"
 #include "window/runtime/container.h"
@@ -54,6 +55,8 @@ private slots:
     void dirtyAreasSubtract_data();
     void dirtyAreasSubtract();
     void movesUnderATextBoxRepaintNothingThere();
+    void textCutByTheContainerShowsWhole_data();
+    void textCutByTheContainerShowsWhole();
 };
 
 void TestTextBox::textsLongerThanTheLimitAreCut_data() {
@@ -260,3 +263,56 @@ void TestTextBox::movesUnderATextBoxRepaintNothingThere() {
 
 QTEST_MAIN(TestTextBox)
 #include "tst_textbox.moc"
+
+// A box that reaches past its container's frame line: a left-aligned text that would run under
+// the container's focus mark is drawn further left, by as much as it needs and no further than
+// the box's own left edge; a text that shows whole keeps its inset of 4 pixels.
+void TestTextBox::textCutByTheContainerShowsWhole_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("firstInk"); // -1: somewhere left of its inset, not before the box
+    QTest::addRow("short: its inset") << QStringLiteral("8") << 4;
+    QTest::addRow("a little too long: moved") << QStringLiteral("88 / 8888") << -1;
+    QTest::addRow("far too long: from the box's edge") << QStringLiteral("888888888888") << 0;
+}
+
+void TestTextBox::textCutByTheContainerShowsWhole() {
+    QFETCH(QString, text);
+    QFETCH(int, firstInk);
+    Container box;
+    box.setFrameLine(true);
+    box.resize(100, 40);
+    rb::TextBox t(&box, QStringLiteral("Text1"));
+    t.setColors(Qt::black, Qt::white);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    t.setFont(font);
+    t.setGeometry(50, 10, 80, 19);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    t.clearFocus();  // no text cursor among the glyphs
+    t.setText(text); // a new text in a box that is shown is placed anew
+    const int shown = box.innerRect().right() + 1 - 2 - t.x(); // up to the focus mark
+    const QImage label = t.grab().toImage();
+    int inkLeft = label.width();
+    int inkRight = -1;
+    for (int y = 1; y < t.height() - 1; ++y) {
+        for (int x = 1; x < t.width() - 1; ++x) {
+            if (qGray(logicalPixel(label, {x, y}).rgb()) > 48) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    }
+    if (firstInk == 0) {
+        // As far left as it goes: Qt's own inset of 2 pixels taken back, and no further.
+        QCOMPARE(t.textMargins().left(), -2);
+        QVERIFY2(inkLeft <= 1, qPrintable(QString::number(inkLeft)));
+        return;
+    }
+    QVERIFY2(inkRight < shown, qPrintable(QStringLiteral("%1 of %2").arg(inkRight).arg(shown)));
+    if (firstInk > 0) {
+        QCOMPARE(inkLeft, firstInk);
+    } else {
+        QVERIFY(inkLeft > 0 && inkLeft < 4);
+    }
+}
